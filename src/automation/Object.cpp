@@ -1,0 +1,40 @@
+#include "automation/Object.h"
+
+#include <cctype>
+
+#include "automation/Events.h"
+
+namespace qh {
+
+void intrusiveAddRef(const Object* object) noexcept { ++object->refs_; }
+
+void intrusiveRelease(const Object* object) noexcept {
+  if (--object->refs_ == 0) delete object;
+}
+
+std::unique_ptr<Connection> Object::advise(EventSink&) {
+  throw Error(ErrorCode::ActionNotSupported);
+}
+
+bool sameObject(const Object* a, const Object* b) noexcept {
+  if (!a || !b) return a == b;
+  return a->identity() == b->identity();
+}
+
+bool memberNameEquals(std::string_view a, std::string_view b) noexcept {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i)
+    if (std::tolower(static_cast<unsigned char>(a[i])) !=
+        std::tolower(static_cast<unsigned char>(b[i])))
+      return false;
+  return true;
+}
+
+const Variant& argAt(const Args& args, size_t i) {
+  static const Variant kMissing = Variant::missing();
+  return i < args.size() ? args[i] : kMissing;
+}
+
+bool argPresent(const Args& args, size_t i) { return i < args.size() && !args[i].isMissing(); }
+
+}  // namespace qh

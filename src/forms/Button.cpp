@@ -1,0 +1,34 @@
+#include "forms/Button.h"
+
+namespace qh::forms {
+
+Button::Button(std::string name, std::string caption, Rect rect, int tabIndex)
+    : Control(std::move(name), rect, tabIndex), caption_(std::move(caption)) {}
+
+void Button::click() {
+  if (enabled() && onClick_) onClick_();
+}
+
+const DispatchTable<Button>& Button::table() {
+  static const DispatchTable<Button> t = [] {
+    DispatchTable<Button> d;
+    d.get("Caption", [](Button& b, Args&) { return Variant(b.caption_); });
+    d.put("Caption", [](Button& b, Args& a) {
+      b.caption_ = putValue(a).toString();
+      return Variant();
+    });
+    d.method("Click", [](Button& b, Args&) {
+      b.click();
+      return Variant();
+    });
+    return d;
+  }();
+  return t;
+}
+
+Variant Button::invoke(std::string_view name, CallKind kind, Args& args) {
+  if (table().has(name)) return table().invoke(*this, name, kind, args);
+  return Control::invoke(name, kind, args);
+}
+
+}  // namespace qh::forms

@@ -1,0 +1,34 @@
+#include "forms/Label.h"
+
+namespace qh::forms {
+
+Label::Label(std::string name, std::string caption, Rect rect, int tabIndex)
+    : Control(std::move(name), rect, tabIndex), caption_(std::move(caption)) {}
+
+void Label::click() {
+  if (enabled() && onClick_) onClick_();
+}
+
+const DispatchTable<Label>& Label::table() {
+  static const DispatchTable<Label> t = [] {
+    DispatchTable<Label> d;
+    d.get("Caption", [](Label& l, Args&) { return Variant(l.caption_); });
+    d.put("Caption", [](Label& l, Args& a) {
+      l.caption_ = putValue(a).toString();
+      return Variant();
+    });
+    d.method("Click", [](Label& l, Args&) {
+      l.click();
+      return Variant();
+    });
+    return d;
+  }();
+  return t;
+}
+
+Variant Label::invoke(std::string_view name, CallKind kind, Args& args) {
+  if (table().has(name)) return table().invoke(*this, name, kind, args);
+  return Control::invoke(name, kind, args);
+}
+
+}  // namespace qh::forms

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "forms/Control.h"
+
+namespace qh::forms {
+
+// A label, or a link label whose Click the form handles.
+class Label : public Control {
+ public:
+  Label(std::string name, std::string caption, Rect rect, int tabIndex = -1);
+
+  const char* kind() const override { return "Label"; }
+  const std::string& caption() const { return caption_; }
+  void setCaption(std::string c) { caption_ = std::move(c); }
+
+  void onClick(ClickHandler handler) { onClick_ = std::move(handler); }
+  void click();
+
+  Variant invoke(std::string_view name, CallKind kind, Args& args) override;
+
+ private:
+  static const DispatchTable<Label>& table();
+  std::string caption_;
+  ClickHandler onClick_;
+};
+
+}  // namespace qh::forms
