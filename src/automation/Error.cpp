@@ -16,6 +16,7 @@ const char* Error::describe(ErrorCode code) noexcept {
     case ErrorCode::FileNotFound: return "File not found";
     case ErrorCode::ObjectNotSet: return "Object variable not set";
     case ErrorCode::InvalidUseOfNull: return "Invalid use of Null";
+    case ErrorCode::InvalidPropertyValue: return "Invalid property value";
     case ErrorCode::NotSupported: return "Object doesn't support this property or method";
     case ErrorCode::ArgumentNotOptional: return "Argument not optional";
     case ErrorCode::ActionNotSupported: return "Object doesn't support this action";

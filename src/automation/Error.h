@@ -16,6 +16,7 @@ enum class ErrorCode : std::int32_t {
   FileNotFound = 53,
   ObjectNotSet = 91,
   InvalidUseOfNull = 94,
+  InvalidPropertyValue = 380,
   NotSupported = 438,
   ArgumentNotOptional = 449,
   ActionNotSupported = 445,

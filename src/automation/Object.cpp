@@ -6,10 +6,18 @@
 
 namespace qh {
 
-void intrusiveAddRef(const Object* object) noexcept { ++object->refs_; }
+void intrusiveAddRef(const Object* object) noexcept {
+  if (object->outer_)
+    intrusiveAddRef(object->outer_);
+  else
+    ++object->refs_;
+}
 
 void intrusiveRelease(const Object* object) noexcept {
-  if (--object->refs_ == 0) delete object;
+  if (object->outer_)
+    intrusiveRelease(object->outer_);
+  else if (--object->refs_ == 0)
+    delete object;
 }
 
 std::unique_ptr<Connection> Object::advise(EventSink&) {

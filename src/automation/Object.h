@@ -72,12 +72,18 @@ class Object {
     }
   }
 
-  long refCount() const noexcept { return refs_; }
+  long refCount() const noexcept { return outer_ ? outer_->refCount() : refs_; }
+
+ protected:
+  // An object that lives inside another (a control inside its form) counts its references on
+  // that outer object, as a COM aggregate does: it is never deleted on its own.
+  void setOuter(Object* outer) noexcept { outer_ = outer; }
 
  private:
   friend void intrusiveAddRef(const Object*) noexcept;
   friend void intrusiveRelease(const Object*) noexcept;
   mutable long refs_ = 0;
+  Object* outer_ = nullptr;
 };
 
 // Whether two references denote the same host object (COM identity).

@@ -6,7 +6,7 @@ Button::Button(std::string name, std::string caption, Rect rect, int tabIndex)
     : Control(std::move(name), rect, tabIndex), caption_(std::move(caption)) {}
 
 void Button::click() {
-  if (enabled() && onClick_) onClick_();
+  if (enabled()) runHandler(onClick_);
 }
 
 const DispatchTable<Button>& Button::table() {

@@ -7,6 +7,11 @@ namespace qh::forms {
 Control::Control(std::string name, Rect rect, int tabIndex)
     : name_(std::move(name)), rect_(rect), tabIndex_(tabIndex) {}
 
+void Control::attach(Form* form) {
+  form_ = form;
+  setOuter(form);
+}
+
 void Control::setFocus() {
   if (form_) form_->setFocusedControl(this);
 }

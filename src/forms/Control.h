@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "automation/DispatchTable.h"
 #include "automation/Object.h"
@@ -35,9 +36,24 @@ class Control : public Object {
   // Keyboard focus lives on the form; a control not placed on a form ignores SetFocus.
   void setFocus();
   bool hasFocus() const;
-  void attach(Form* form) { form_ = form; }
+  // Places the control on its form; from then on its references count on the form.
+  void attach(Form* form);
 
   Variant invoke(std::string_view name, CallKind kind, Args& args) override;
+
+ protected:
+  // Runs a handler the form attached to one of this control's events. The handler is copied
+  // (it may replace itself) and the control, and with it the form it lives on, stays alive
+  // until the handler returns, so a handler may drop the last reference to its own dialog.
+  // A control nobody holds by reference (not yet handed out) is not ours to end, so it is
+  // not kept.
+  template <class Handler, class... A>
+  void runHandler(const Handler& handler, A&&... args) {
+    if (!handler) return;
+    const Handler copy = handler;
+    const Ref<Object> keepAlive(refCount() > 0 ? this : nullptr);
+    copy(std::forward<A>(args)...);
+  }
 
  private:
   static const DispatchTable<Control>& table();
@@ -53,5 +69,6 @@ class Control : public Object {
 // Handlers a form attaches to its controls' events. A handler's failure goes back to whoever
 // raised the event (the window system, or the test that clicked).
 using ClickHandler = std::function<void()>;
+using ChangeHandler = std::function<void()>;
 
 }  // namespace qh::forms

@@ -8,9 +8,7 @@ Form::Form(platform::System& system, std::string caption, int clientWidth, int c
       clientWidth_(clientWidth),
       clientHeight_(clientHeight) {}
 
-Form::~Form() {
-  for (Control* c : controls_) c->attach(nullptr);
-}
+Form::~Form() = default;
 
 void Form::add(Control& control) {
   control.attach(this);

@@ -6,7 +6,7 @@ Label::Label(std::string name, std::string caption, Rect rect, int tabIndex)
     : Control(std::move(name), rect, tabIndex), caption_(std::move(caption)) {}
 
 void Label::click() {
-  if (enabled() && onClick_) onClick_();
+  if (enabled()) runHandler(onClick_);
 }
 
 const DispatchTable<Label>& Label::table() {

@@ -1,0 +1,109 @@
+#include "core/TagList.h"
+
+#include "automation/Int16.h"
+#include "core/AddinIdentity.h"
+#include "core/Globals.h"
+#include "core/cAddin.h"
+
+namespace qh::core {
+namespace {
+
+constexpr int kFolderCalendar = 9;   // olFolderCalendar
+constexpr int kAppointmentItem = 1;  // olAppointmentItem
+constexpr int kCloseSave = 0;        // olSave
+constexpr int kNonMeeting = 0;       // olNonMeeting
+
+std::string settingsFilter() { return std::string("[Subject] = '") + kSettingsSubject + "'"; }
+
+Object& nameSpace() {
+  Ref<cAddin> addin = globals().gAddin;
+  if (!addin || !addin->NameSpace()) throw Error(ErrorCode::ObjectNotSet);
+  return *addin->NameSpace();
+}
+
+Object& application() {
+  Ref<cAddin> addin = globals().gAddin;
+  if (!addin || !addin->OutlookInstance()) throw Error(ErrorCode::ObjectNotSet);
+  return *addin->OutlookInstance();
+}
+
+Ref<Object> findSettingsItem(const Ref<Object>& folder) {
+  return use(use(folder).getObject("Items")).getObject("Find", settingsFilter());
+}
+
+}  // namespace
+
+StringArray ParseTagList(const std::string& text) {
+  std::string joined;
+  joined.reserve(text.size());
+  for (size_t i = 0; i < text.size(); ++i) {
+    joined += text[i];
+    if (text[i] == ';' && i + 1 < text.size() && text[i + 1] == ' ') ++i;
+  }
+  StringArray tags{true, {}};
+  if (joined.empty()) return tags;
+  size_t start = 0;
+  for (size_t at = joined.find(';'); at != std::string::npos; at = joined.find(';', start)) {
+    tags.items.push_back(joined.substr(start, at - start));
+    start = at + 1;
+  }
+  tags.items.push_back(joined.substr(start));
+  return tags;
+}
+
+std::string JoinTagList(const std::vector<std::string>& tags) {
+  std::string body;
+  for (size_t i = 0; i < tags.size(); ++i) body += (i ? "; " : "") + tags[i];
+  return body;
+}
+
+std::string TrimSpaces(const std::string& text) {
+  const size_t first = text.find_first_not_of(' ');
+  if (first == std::string::npos) return {};
+  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+void GlobalInitSettings() {
+  LoggedSteps steps("GlobalInitSettings:");
+  Ref<Object> folder, item;
+  steps([&] { folder = nameSpace().getObject("GetDefaultFolder", kFolderCalendar); });
+  steps([&] { item = findSettingsItem(folder); });
+  if (!item) {
+    globals().TagArray = StringArray{true, {}};
+  } else {
+    steps([&] { globals().TagArray = ParseTagList(item->get("Body").toString()); });
+  }
+  item.reset();
+  folder.reset();
+}
+
+void FillTagCombo(Object& control, const StringArray& tags) {
+  // An array never sized has no bounds to walk.
+  if (!tags.assigned) throw Error(ErrorCode::SubscriptOutOfRange);
+  control.call("Clear");
+  if (tags.items.empty()) return;
+  const Int16 upper = Int16::checked(static_cast<long long>(tags.items.size()) - 1);
+  for (Int16 i = 0;; ++i) {
+    control.call("AddItem", TrimSpaces(tags.items[static_cast<size_t>(i.value())]));
+    if (i == upper) break;
+  }
+}
+
+void WriteSettingsItem(LoggedSteps& steps, const std::string& body) {
+  Ref<Object> folder, item;
+  steps([&] { folder = nameSpace().getObject("GetDefaultFolder", kFolderCalendar); });
+  steps([&] { item = findSettingsItem(folder); });
+  if (!item) {
+    steps([&] { item = application().getObject("CreateItem", kAppointmentItem); });
+    steps([&] { use(item).put("Subject", kSettingsSubject); });
+    steps([&] { use(item).put("Start", Date::fromParts(2099, 1, 1)); });
+    steps([&] { use(item).put("ReminderSet", false); });
+    steps([&] { use(item).put("MeetingStatus", kNonMeeting); });
+  }
+  steps([&] { use(item).put("Body", body); });
+  steps([&] { use(item).call("Close", kCloseSave); });
+  item.reset();
+  folder.reset();
+}
+
+}  // namespace qh::core
