@@ -37,8 +37,9 @@ void split(double serial, long& days, long& seconds) {
   days = static_cast<long>(whole);
   seconds = std::lround(fraction * 86400.0);
   if (seconds >= 86400) {
+    // Rounded up to the next midnight, which is the later day for negative serials too.
     seconds -= 86400;
-    days += serial < 0 ? -1 : 1;
+    ++days;
   }
 }
 

@@ -64,14 +64,41 @@ bool validDate(int y, int m, int d) {
   return d <= kDays[m - 1] + (m == 2 && leap ? 1 : 0);
 }
 
+// A time of day "H:MM[:SS][ AM|PM]", the whole of the text.
+bool parseTime(std::string_view s, int& hh, int& mm, int& ss) {
+  hh = mm = ss = 0;
+  if (!readInt(s, hh, 2) || !readChar(s, ':') || !readInt(s, mm, 2)) return false;
+  if (readChar(s, ':') && !readInt(s, ss, 2)) return false;
+  s = trimmed(s);
+  if (!s.empty()) {
+    if (iequals(s, "PM")) {
+      if (hh < 1 || hh > 12) return false;
+      if (hh != 12) hh += 12;
+    } else if (iequals(s, "AM")) {
+      if (hh < 1 || hh > 12) return false;
+      if (hh == 12) hh = 0;
+    } else {
+      return false;
+    }
+  }
+  return hh <= 23 && mm <= 59 && ss <= 59;
+}
+
 // Text dates in the two unambiguous forms the add-in and its hosts exchange:
-// "YYYY-MM-DD[ HH:MM[:SS]]" (also with "T") and "M/D/YYYY[ h:mm[:ss][ AM|PM]]".
+// "YYYY-MM-DD[ HH:MM[:SS]]" (also with "T") and "M/D/YYYY[ h:mm[:ss][ AM|PM]]", and a time
+// alone (on 30 December 1899, as OLE keeps times without a date), so that every date the
+// add-in writes as text reads back.
 bool parseDate(std::string_view text, Date& out) {
   std::string_view s = trimmed(text);
   int y = 0, m = 0, d = 0, hh = 0, mm = 0, ss = 0;
   std::string_view probe = s;
   int first = 0;
   if (!readInt(probe, first, 4)) return false;
+  if (!probe.empty() && probe.front() == ':') {
+    if (!parseTime(s, hh, mm, ss)) return false;
+    out = Date::fromParts(1899, 12, 30, hh, mm, ss);
+    return true;
+  }
   if (!probe.empty() && probe.front() == '-') {
     s = probe;
     y = first;
@@ -89,22 +116,7 @@ bool parseDate(std::string_view text, Date& out) {
   if (!s.empty()) {
     if (s.front() != ' ' && s.front() != 'T') return false;
     s.remove_prefix(1);
-    s = trimmed(s);
-    if (!readInt(s, hh, 2) || !readChar(s, ':') || !readInt(s, mm, 2)) return false;
-    if (readChar(s, ':') && !readInt(s, ss, 2)) return false;
-    s = trimmed(s);
-    if (!s.empty()) {
-      if (iequals(s, "PM")) {
-        if (hh < 1 || hh > 12) return false;
-        if (hh != 12) hh += 12;
-      } else if (iequals(s, "AM")) {
-        if (hh < 1 || hh > 12) return false;
-        if (hh == 12) hh = 0;
-      } else {
-        return false;
-      }
-    }
-    if (hh > 23 || mm > 59 || ss > 59) return false;
+    if (!parseTime(trimmed(s), hh, mm, ss)) return false;
   }
   out = Date::fromParts(y, m, d, hh, mm, ss);
   return true;

@@ -26,6 +26,18 @@ platform::System& addinSystem() {
   return *system;
 }
 
+Object& addinApplication() {
+  const Ref<cAddin>& addin = globals().gAddin;
+  if (!addin || !addin->OutlookInstance()) throw Error(ErrorCode::ObjectNotSet);
+  return *addin->OutlookInstance();
+}
+
+Object& addinNameSpace() {
+  const Ref<cAddin>& addin = globals().gAddin;
+  if (!addin || !addin->NameSpace()) throw Error(ErrorCode::ObjectNotSet);
+  return *addin->NameSpace();
+}
+
 MainForm& mainForm() {
   AddinGlobals& g = globals();
   if (!g.mainForm || g.mainForm->unloaded()) {

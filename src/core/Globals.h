@@ -32,6 +32,10 @@ void resetGlobals();
 
 // The operating system the add-in was loaded into; raises when there is none.
 platform::System& addinSystem();
+// The controller's Outlook Application and MAPI namespace; raise "Object variable not set"
+// when the add-in is not connected.
+Object& addinApplication();
+Object& addinNameSpace();
 // The log window, created hidden on first use.
 MainForm& mainForm();
 // Closes the log window; its lines are lost.

@@ -3,29 +3,12 @@
 #include "automation/Int16.h"
 #include "core/AddinIdentity.h"
 #include "core/Globals.h"
-#include "core/cAddin.h"
+#include "core/HostConstants.h"
 
 namespace qh::core {
 namespace {
 
-constexpr int kFolderCalendar = 9;   // olFolderCalendar
-constexpr int kAppointmentItem = 1;  // olAppointmentItem
-constexpr int kCloseSave = 0;        // olSave
-constexpr int kNonMeeting = 0;       // olNonMeeting
-
 std::string settingsFilter() { return std::string("[Subject] = '") + kSettingsSubject + "'"; }
-
-Object& nameSpace() {
-  Ref<cAddin> addin = globals().gAddin;
-  if (!addin || !addin->NameSpace()) throw Error(ErrorCode::ObjectNotSet);
-  return *addin->NameSpace();
-}
-
-Object& application() {
-  Ref<cAddin> addin = globals().gAddin;
-  if (!addin || !addin->OutlookInstance()) throw Error(ErrorCode::ObjectNotSet);
-  return *addin->OutlookInstance();
-}
 
 Ref<Object> findSettingsItem(const Ref<Object>& folder) {
   return use(use(folder).getObject("Items")).getObject("Find", settingsFilter());
@@ -66,7 +49,7 @@ std::string TrimSpaces(const std::string& text) {
 void GlobalInitSettings() {
   LoggedSteps steps("GlobalInitSettings:");
   Ref<Object> folder, item;
-  steps([&] { folder = nameSpace().getObject("GetDefaultFolder", kFolderCalendar); });
+  steps([&] { folder = addinNameSpace().getObject("GetDefaultFolder", olFolderCalendar); });
   steps([&] { item = findSettingsItem(folder); });
   if (!item) {
     globals().TagArray = StringArray{true, {}};
@@ -91,17 +74,17 @@ void FillTagCombo(Object& control, const StringArray& tags) {
 
 void WriteSettingsItem(LoggedSteps& steps, const std::string& body) {
   Ref<Object> folder, item;
-  steps([&] { folder = nameSpace().getObject("GetDefaultFolder", kFolderCalendar); });
+  steps([&] { folder = addinNameSpace().getObject("GetDefaultFolder", olFolderCalendar); });
   steps([&] { item = findSettingsItem(folder); });
   if (!item) {
-    steps([&] { item = application().getObject("CreateItem", kAppointmentItem); });
+    steps([&] { item = addinApplication().getObject("CreateItem", olAppointmentItem); });
     steps([&] { use(item).put("Subject", kSettingsSubject); });
     steps([&] { use(item).put("Start", Date::fromParts(2099, 1, 1)); });
     steps([&] { use(item).put("ReminderSet", false); });
-    steps([&] { use(item).put("MeetingStatus", kNonMeeting); });
+    steps([&] { use(item).put("MeetingStatus", olNonMeeting); });
   }
   steps([&] { use(item).put("Body", body); });
-  steps([&] { use(item).call("Close", kCloseSave); });
+  steps([&] { use(item).call("Close", olSave); });
   item.reset();
   folder.reset();
 }

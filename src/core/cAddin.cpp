@@ -2,15 +2,16 @@
 
 #include "core/AddinIdentity.h"
 #include "core/Globals.h"
+#include "core/HostConstants.h"
 #include "core/Log.h"
 #include "core/LoggedSteps.h"
 #include "core/MainForm.h"
 #include "core/cObjectStore.h"
+#include "explorer/cExplorer.h"
+#include "inspector/cInspector.h"
 
 namespace qh::core {
 namespace {
-
-constexpr int kAppointmentClass = 26;  // olAppointment
 
 // DoAlert's arguments: OK and Cancel, the question icon, the first button as default, the
 // second as cancel, no system alert.
@@ -42,8 +43,18 @@ void cAddin::Init(const Ref<Object>& application) {
 
 void cAddin::Startup() {
   TraceLog("Addin Startup");
-  // Explorers open at this moment are wrapped here once the explorer integration lands.
-  Int16::checked(use(explorers_.ref()).get("Count").toInt32());
+  const Int16 count = Int16::checked(use(explorers_.ref()).get("Count").toInt32());
+  for (Int16 i = 1; i <= count; ++i) {
+    wrapExplorer(explorers_->getObject("Item", static_cast<std::int16_t>(i)));
+    if (i == count) break;  // the 16-bit index must not step past the last explorer
+  }
+}
+
+void cAddin::wrapExplorer(const Ref<Object>& explorer) {
+  Ref<explorer::cExplorer> wrapper = explorer::cExplorer::Create();
+  wrapper->Init(explorer);
+  wrapper->OnFolderSwitch();
+  wrapper->OnSelectionChange();
 }
 
 void cAddin::Destruct() {
@@ -75,15 +86,19 @@ void cAddin::OutlookInstance_ItemSend(const Variant& item, Variant& cancel) {
   OutlookAlert(kAppTitle, "Settings cannot be sent. Please Close and Save to store the settings!");
 }
 
-void cAddin::Explorers_NewExplorer(const Ref<Object>&) { TraceLog("Addin NewExplorer"); }
+void cAddin::Explorers_NewExplorer(const Ref<Object>& explorer) {
+  TraceLog("Addin NewExplorer");
+  wrapExplorer(explorer);
+}
 
 void cAddin::Inspectors_NewInspector(const Ref<Object>& inspector) {
   TraceLog("Addin NewInspector");
   Ref<Object> item = use(inspector).getObject("CurrentItem");
-  if (use(item).get("Class").toInt32() != kAppointmentClass) return;
+  if (use(item).get("Class").toInt32() != olAppointment) return;
   if (item->get("Subject").toString() == kSettingsSubject) return;
   if (use(globals().gObjectStore).Exists(inspector.get())) return;
-  // Appointment inspectors get their wrapper with the inspector integration.
+  Ref<inspector::cInspector> wrapper = inspector::cInspector::Create();
+  wrapper->Init(inspector);
 }
 
 Int16 cAddin::GetOutlookVersion() {

@@ -34,6 +34,7 @@ class cAddin : public Object {
   void OutlookInstance_Event(std::string_view event, Args& args);
   void OutlookInstance_ItemSend(const Variant& item, Variant& cancel);
   void Explorers_NewExplorer(const Ref<Object>& explorer);
+  void wrapExplorer(const Ref<Object>& explorer);
   void Inspectors_NewInspector(const Ref<Object>& inspector);
   int alertThroughLogWindow(const std::string& title, const std::string& text);
   int alertThroughAssistant(const std::string& title, const std::string& text);

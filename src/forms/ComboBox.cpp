@@ -76,7 +76,8 @@ const DispatchTable<ComboBox>& ComboBox::table() {
       return Variant();
     });
     d.get("ListCount", [](ComboBox& c, Args&) { return Variant(c.listCount()); });
-    d.get("List", [](ComboBox& c, Args& a) { return Variant(c.list(requiredArg(a, 0).toInt32())); });
+    d.get("List",
+          [](ComboBox& c, Args& a) { return Variant(c.list(requiredArg(a, 0).toInt32())); });
     d.get("ListIndex", [](ComboBox& c, Args&) { return Variant(c.listIndex_); });
     d.put("ListIndex", [](ComboBox& c, Args& a) {
       c.setListIndex(putValue(a).toInt32());
