@@ -38,11 +38,10 @@ const std::string& ComboBox::list(int index) const {
 
 void ComboBox::setListIndex(int index) {
   if (index < -1 || index >= listCount()) throw Error(ErrorCode::InvalidPropertyValue);
-  if (index == listIndex_) return;
   listIndex_ = index;
-  if (index == -1) return;
-  changeText(entries_[static_cast<size_t>(index)]);
-  runHandler(onClick_);
+  // As the list control does, choosing no entry empties the edit field.
+  changeText(index == -1 ? std::string() : entries_[static_cast<size_t>(index)]);
+  if (index != -1) runHandler(onClick_);
 }
 
 void ComboBox::choose(int index) {

@@ -33,7 +33,8 @@ class ComboBox : public Control {
   const std::vector<std::string>& items() const { return entries_; }
 
   int listIndex() const { return listIndex_; }
-  // -1 or an entry's index (else "Invalid property value"); an entry also fills the edit field.
+  // -1 or an entry's index (else "Invalid property value"); the edit field shows the entry,
+  // or nothing for -1.
   void setListIndex(int index);
 
   void onClick(ClickHandler handler) { onClick_ = std::move(handler); }
