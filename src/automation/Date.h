@@ -34,9 +34,19 @@ class Date {
   Date withTime(int hour, int minute, int second) const;
   Date addDays(int days) const;
 
-  friend auto operator<=>(const Date&, const Date&) = default;
+  // Dates order by the moment they stand for; before the epoch the raw serial would not.
+  friend std::partial_ordering operator<=>(const Date& a, const Date& b) {
+    return a.linear() <=> b.linear();
+  }
+  friend bool operator==(const Date& a, const Date& b) { return a.linear() == b.linear(); }
 
  private:
+  // Days as a continuous count: the fraction always runs forward from midnight.
+  double linear() const {
+    if (serial_ >= 0) return serial_;
+    const double whole = static_cast<double>(static_cast<long long>(serial_));
+    return whole - (serial_ - whole);
+  }
   double serial_ = 0.0;
 };
 
