@@ -16,10 +16,10 @@ Error disconnected();
 Error methodFailed(std::string_view member, std::string_view object);
 
 // The activation failures of CoCreateInstance and LoadLibrary.
-Error invalidClassString();     // CO_E_CLASSSTRING: the ProgID is not registered
-Error classNotRegistered();     // REGDB_E_CLASSNOTREG: no InprocServer32 for the CLSID
-Error moduleNotFound();         // ERROR_MOD_NOT_FOUND as an HRESULT
-Error procedureNotFound();      // ERROR_PROC_NOT_FOUND as an HRESULT
-Error classNotAvailable();      // CLASS_E_CLASSNOTAVAILABLE: the module does not serve it
+Error invalidClassString();  // CO_E_CLASSSTRING: the ProgID is not registered
+Error classNotRegistered();  // REGDB_E_CLASSNOTREG: no InprocServer32 for the CLSID
+Error moduleNotFound();      // ERROR_MOD_NOT_FOUND as an HRESULT
+Error procedureNotFound();   // ERROR_PROC_NOT_FOUND as an HRESULT
+Error classNotAvailable();   // CLASS_E_CLASSNOTAVAILABLE: the module does not serve it
 
 }  // namespace qh::sim::office_errors
