@@ -1,0 +1,55 @@
+#pragma once
+
+#include <ctime>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "hosts/sim/mailbox/CalendarEntry.h"
+#include "hosts/sim/mailbox/LocalTime.h"
+
+namespace qh::sim::mailbox {
+
+class CalendarDocument;
+
+struct CalendarOptions {
+  std::string zoneName;                // the user's zone; empty: the process's (TZ, /etc/localtime)
+  std::function<std::time_t()> clock;  // stamps new components (DTSTAMP); empty: the system clock
+};
+
+// A user's calendar kept in an iCalendar file: read into entries, written back from them.
+// What the program does not change stays in the file as it was, byte for byte.
+class CalendarStore {
+ public:
+  // Reads the file. Raises CalendarError naming the file (and the line where one applies) when
+  // it is missing or cannot be read as iCalendar, and Error for an unknown zone name.
+  explicit CalendarStore(std::string path, CalendarOptions options = {});
+  ~CalendarStore();
+  CalendarStore(CalendarStore&&) noexcept;
+  CalendarStore& operator=(CalendarStore&&) noexcept;
+
+  const std::string& path() const { return path_; }
+  const std::string& zoneName() const { return local_.zoneName(); }
+
+  // The file's appointments as last read or written, each with its component's handle.
+  std::vector<CalendarEntry> entries() const;
+  // Problems that did not stop reading ("path:line: text"): unknown time zones, values read
+  // as text, events that end before they start.
+  const std::vector<std::string>& warnings() const;
+
+  // Makes the file hold exactly these entries: components of entries left out are deleted,
+  // changed ones patched, entries without a component added. On success the new entries get
+  // their handle and key, and every handle follows its component into the new file. Writes
+  // atomically and keeps the previous file as path + ".bak"; on failure the file is as it
+  // was and CalendarError (Write) says why.
+  void save(std::vector<CalendarEntry>& entries);
+
+ private:
+  std::string path_;
+  LocalTime local_;
+  std::function<std::time_t()> clock_;
+  std::unique_ptr<CalendarDocument> document_;
+};
+
+}  // namespace qh::sim::mailbox

@@ -1,0 +1,148 @@
+#include "hosts/sim/mailbox/ContentLine.h"
+
+#include "hosts/sim/mailbox/IcsText.h"
+
+namespace qh::sim::mailbox {
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+struct PhysicalLine {
+  std::size_t begin, end;    // end: after the terminator
+  std::string_view content;  // without terminator
+};
+
+PhysicalLine nextPhysicalLine(std::string_view text, std::size_t at) {
+  const auto newline = text.find('\n', at);
+  const std::size_t stop = newline == std::string_view::npos ? text.size() : newline;
+  std::string_view content = text.substr(at, stop - at);
+  if (!content.empty() && content.back() == '\r') content.remove_suffix(1);
+  return {at, newline == std::string_view::npos ? text.size() : newline + 1, content};
+}
+
+// Position of the first occurrence of one of `stops` outside double quotes, or npos.
+std::size_t findUnquoted(std::string_view s, std::string_view stops, std::size_t from = 0) {
+  bool quoted = false;
+  for (std::size_t i = from; i < s.size(); ++i) {
+    if (s[i] == '"')
+      quoted = !quoted;
+    else if (!quoted && stops.find(s[i]) != std::string_view::npos)
+      return i;
+  }
+  return std::string_view::npos;
+}
+
+void parseInto(std::string_view logical, ContentLine& line) {
+  const auto colon = findUnquoted(logical, ":");
+  std::string_view head = logical.substr(0, colon);
+  if (colon != std::string_view::npos) line.value = logical.substr(colon + 1);
+  auto semicolon = findUnquoted(head, ";");
+  line.name = head.substr(0, semicolon);
+  while (semicolon != std::string_view::npos) {
+    const auto next = findUnquoted(head, ";", semicolon + 1);
+    const auto param =
+        head.substr(semicolon + 1,
+                    next == std::string_view::npos ? std::string_view::npos : next - semicolon - 1);
+    const auto equals = param.find('=');
+    ContentParameter p;
+    p.name = param.substr(0, equals);
+    if (equals != std::string_view::npos) p.value = param.substr(equals + 1);
+    line.params.push_back(std::move(p));
+    semicolon = next;
+  }
+}
+
+void assignDepths(std::vector<ContentLine>& lines) {
+  int depth = 0;
+  for (auto& line : lines) {
+    if (line.is("END") && depth > 0) --depth;
+    line.depth = depth;
+    if (line.is("BEGIN")) ++depth;
+  }
+}
+
+}  // namespace
+
+bool ContentLine::is(std::string_view propertyName) const {
+  return equalsIgnoreCase(name, propertyName);
+}
+
+bool ContentLine::isBegin(std::string_view component) const {
+  return is("BEGIN") && equalsIgnoreCase(value, component);
+}
+
+bool ContentLine::isEnd(std::string_view component) const {
+  return is("END") && equalsIgnoreCase(value, component);
+}
+
+bool ContentLine::hasParam(std::string_view paramName) const {
+  for (const auto& p : params)
+    if (equalsIgnoreCase(p.name, paramName)) return true;
+  return false;
+}
+
+std::string ContentLine::param(std::string_view paramName) const {
+  for (const auto& p : params) {
+    if (!equalsIgnoreCase(p.name, paramName)) continue;
+    std::string_view v = p.value;
+    if (v.size() >= 2 && v.front() == '"' && v.back() == '"') v = v.substr(1, v.size() - 2);
+    return std::string(v);
+  }
+  return {};
+}
+
+std::vector<ContentLine> splitContentLines(std::string_view text, int firstLineNumber) {
+  std::vector<ContentLine> lines;
+  std::string logical;
+  std::size_t at =
+      text.substr(0, kByteOrderMark.size()) == kByteOrderMark ? kByteOrderMark.size() : 0;
+  int number = firstLineNumber;
+  auto flush = [&] {
+    if (lines.empty()) return;
+    parseInto(logical, lines.back());
+    logical.clear();
+  };
+  while (at < text.size()) {
+    const PhysicalLine physical = nextPhysicalLine(text, at);
+    const bool continues = !lines.empty() && !physical.content.empty() &&
+                           (physical.content.front() == ' ' || physical.content.front() == '\t');
+    if (continues) {
+      logical.append(physical.content.substr(1));
+      lines.back().end = physical.end;
+    } else {
+      flush();
+      ContentLine line;
+      line.begin = lines.empty() ? 0 : physical.begin;
+      line.end = physical.end;
+      line.lineNumber = number;
+      lines.push_back(std::move(line));
+      logical.assign(physical.content);
+    }
+    at = physical.end;
+    ++number;
+  }
+  flush();
+  assignDepths(lines);
+  return lines;
+}
+
+std::string formatContentLine(std::string_view name, const std::vector<ContentParameter>& params,
+                              std::string_view value) {
+  std::string line(name);
+  for (const auto& p : params) {
+    line += ';';
+    line += p.name;
+    line += '=';
+    line += p.value;
+  }
+  line += ':';
+  line += value;
+  return line;
+}
+
+std::string quoteParamValue(std::string_view value) {
+  if (value.find_first_of(":;,") == std::string_view::npos) return std::string(value);
+  return "\"" + std::string(value) + "\"";
+}
+
+}  // namespace qh::sim::mailbox
