@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstddef>
+#include <map>
+
+#include "hosts/sim/excel/CellArea.h"
+#include "hosts/sim/excel/CellValue.h"
+
+namespace qh::sim {
+
+// The cells of one worksheet, kept sparse and in row-then-column order, so that writing a
+// row, reading a cell and walking the sheet for output all stay logarithmic or linear in the
+// number of cells written.
+class CellStore {
+ public:
+  // Stores v at (row, column); an empty value removes the cell.
+  void set(int row, int column, CellValue v);
+  const CellValue& get(int row, int column) const;
+  void clear(const CellArea& area);
+
+  std::size_t size() const { return count_; }
+  // The smallest area holding every non-empty cell, or nothing when the sheet is empty.
+  bool usedArea(CellArea& out) const;
+
+  // Visits every non-empty cell as f(row, column, value), row by row, left to right.
+  template <class F>
+  void forEach(F&& f) const {
+    for (const auto& [row, cells] : rows_)
+      for (const auto& [column, value] : cells) f(row, column, value);
+  }
+
+ private:
+  std::map<int, std::map<int, CellValue>> rows_;
+  std::size_t count_ = 0;
+};
+
+}  // namespace qh::sim

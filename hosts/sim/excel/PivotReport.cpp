@@ -1,0 +1,207 @@
+#include "hosts/sim/excel/PivotReport.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace qh::sim {
+namespace {
+
+using Key = std::vector<CellValue>;
+
+int rank(const CellValue& v) {
+  if (v.isEmpty()) return 3;
+  return v.isNumeric() || v.kind == CellValue::Kind::Boolean ? 0 : 1;
+}
+
+std::string folded(const std::string& s) {
+  std::string out = s;
+  for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return out;
+}
+
+// Excel's item order: numbers and dates by value, then text without regard to case, then
+// blanks.
+bool itemLess(const CellValue& a, const CellValue& b) {
+  if (rank(a) != rank(b)) return rank(a) < rank(b);
+  if (rank(a) == 0) return a.number < b.number;
+  if (rank(a) == 1) return folded(a.displayText()) < folded(b.displayText());
+  return false;
+}
+
+struct KeyLess {
+  bool operator()(const Key& a, const Key& b) const {
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), itemLess);
+  }
+};
+
+struct Accumulator {
+  double sum = 0;
+  double count = 0;
+};
+
+using Totals = std::vector<Accumulator>;  // one per data field
+
+bool holdsText(const PivotSource& source, int field) {
+  for (const auto& record : source.records) {
+    const CellValue& v = record[field];
+    if (!v.isEmpty() && !v.isNumeric()) return true;
+  }
+  return false;
+}
+
+// The grouping pass: one map lookup per record and grouping level.
+class Aggregation {
+ public:
+  Aggregation(const PivotSource& source, const PivotSpec& spec) : source_(source), spec_(spec) {
+    for (int f : spec.dataFields) counts_.push_back(holdsText(source, f));
+    for (const auto& record : source.records) {
+      if (!passesPages(record)) continue;
+      const Key row = keyOf(record, spec.rowFields);
+      const Key column = keyOf(record, spec.columnFields);
+      add(cells_[row][column], record);
+      add(rowTotals_[row], record);
+      add(columnTotals_[column], record);
+      add(grandTotal_, record);
+    }
+    if (spec.columnFields.empty()) columnTotals_.try_emplace(Key{});
+  }
+
+  double value(const Accumulator& a, std::size_t d) const { return counts_[d] ? a.count : a.sum; }
+
+  std::map<Key, std::map<Key, Totals, KeyLess>, KeyLess> cells_;
+  std::map<Key, Totals, KeyLess> rowTotals_;
+  std::map<Key, Totals, KeyLess> columnTotals_;
+  Totals grandTotal_;
+
+ private:
+  bool passesPages(const std::vector<CellValue>& record) const {
+    for (const auto& [field, item] : spec_.pageSelections)
+      if (folded(PivotReport::itemName(record[field])) != folded(item)) return false;
+    return true;
+  }
+  static Key keyOf(const std::vector<CellValue>& record, const std::vector<int>& fields) {
+    Key key;
+    key.reserve(fields.size());
+    for (int f : fields) key.push_back(record[f]);
+    return key;
+  }
+  void add(Totals& totals, const std::vector<CellValue>& record) {
+    totals.resize(spec_.dataFields.size());
+    for (std::size_t d = 0; d < spec_.dataFields.size(); ++d) {
+      const CellValue& v = record[spec_.dataFields[d]];
+      if (v.isEmpty()) continue;
+      totals[d].count += 1;
+      if (v.isNumeric()) totals[d].sum += v.number;
+    }
+  }
+
+  const PivotSource& source_;
+  const PivotSpec& spec_;
+  std::vector<bool> counts_;
+};
+
+std::string keyText(const Key& key) {
+  std::string text;
+  for (const CellValue& v : key) text += (text.empty() ? "" : " - ") + PivotReport::itemName(v);
+  return text;
+}
+
+}  // namespace
+
+std::string PivotReport::itemName(const CellValue& v) {
+  return v.isEmpty() ? "(blank)" : v.displayText();
+}
+
+std::string PivotReport::dataCaption(const PivotSource& source, int field) {
+  return (holdsText(source, field) ? "Count of " : "Sum of ") + source.fieldNames[field];
+}
+
+PivotGrid PivotReport::build(const PivotSource& source, const PivotSpec& spec) {
+  const Aggregation agg(source, spec);
+  PivotGrid grid;
+  auto put = [&grid](int row, int column, CellValue v) {
+    grid.cells.push_back({row, column, std::move(v)});
+    grid.rowCount = std::max(grid.rowCount, row + 1);
+    grid.columnCount = std::max(grid.columnCount, column + 1);
+  };
+  const int labels = static_cast<int>(spec.rowFields.size());
+  const std::size_t dataCount = spec.dataFields.size();
+  std::vector<std::string> captions;
+  for (int f : spec.dataFields) captions.push_back(dataCaption(source, f));
+
+  // Corner caption, column field names and row field names.
+  if (dataCount == 1) put(0, 0, CellValue::ofText(captions[0]));
+  for (std::size_t i = 0; i < spec.columnFields.size(); ++i)
+    put(0, labels + static_cast<int>(i),
+        CellValue::ofText(source.fieldNames[spec.columnFields[i]]));
+  for (int i = 0; i < labels; ++i)
+    put(1, i, CellValue::ofText(source.fieldNames[spec.rowFields[i]]));
+
+  // Value columns: every column item times every data field, then the grand totals.
+  struct ValueColumn {
+    const Key* columnKey;  // nullptr for a grand-total column
+    std::size_t data;
+  };
+  std::vector<ValueColumn> valueColumns;
+  for (const auto& [key, totals] : agg.columnTotals_)
+    for (std::size_t d = 0; d < dataCount; ++d) valueColumns.push_back({&key, d});
+  if (!spec.columnFields.empty())
+    for (std::size_t d = 0; d < dataCount; ++d) valueColumns.push_back({nullptr, d});
+  for (std::size_t i = 0; i < valueColumns.size(); ++i) {
+    const ValueColumn& vc = valueColumns[i];
+    std::string heading;
+    if (spec.columnFields.empty())
+      heading = dataCount == 1 ? "Total" : captions[vc.data];
+    else if (!vc.columnKey)
+      heading = dataCount == 1 ? "Grand Total" : "Total " + captions[vc.data];
+    else
+      heading = keyText(*vc.columnKey) + (dataCount == 1 ? "" : " - " + captions[vc.data]);
+    put(1, labels + static_cast<int>(i), CellValue::ofText(heading));
+    if (vc.columnKey) grid.series.push_back({heading, labels + static_cast<int>(i)});
+  }
+
+  auto putValues = [&](int row, auto totalsFor) {
+    for (std::size_t i = 0; i < valueColumns.size(); ++i) {
+      const Totals* totals = totalsFor(valueColumns[i].columnKey);
+      if (totals && !totals->empty())
+        put(row, labels + static_cast<int>(i),
+            CellValue::ofNumber(agg.value((*totals)[valueColumns[i].data], valueColumns[i].data)));
+    }
+  };
+
+  int row = 2;
+  if (labels > 0) {
+    for (const auto& [key, byColumn] : agg.cells_) {
+      for (int i = 0; i < labels; ++i) put(row, i, CellValue::ofText(itemName(key[i])));
+      putValues(row, [&, &byColumn = byColumn, &key = key](const Key* column) -> const Totals* {
+        if (!column) return &agg.rowTotals_.at(key);
+        const auto it = byColumn.find(*column);
+        return it == byColumn.end() ? nullptr : &it->second;
+      });
+      ++row;
+    }
+    grid.itemCount = row - 2;
+    grid.labelColumn = labels - 1;
+    put(row, 0, CellValue::ofText("Grand Total"));
+  } else {
+    grid.itemCount = 1;
+    grid.labelColumn = -1;  // no row field: the chart has one unnamed category
+  }
+  putValues(row, [&](const Key* column) -> const Totals* {
+    return column ? &agg.columnTotals_.at(*column) : &agg.grandTotal_;
+  });
+
+  grid.pageRowCount = static_cast<int>(spec.pageFields.size());
+  for (int i = 0; i < grid.pageRowCount; ++i) {
+    const int field = spec.pageFields[i];
+    const auto selected = spec.pageSelections.find(field);
+    const int pageRow = -1 - grid.pageRowCount + i;
+    grid.pageCells.push_back({pageRow, 0, CellValue::ofText(source.fieldNames[field])});
+    grid.pageCells.push_back(
+        {pageRow, 1,
+         CellValue::ofText(selected == spec.pageSelections.end() ? "(All)" : selected->second)});
+  }
+  return grid;
+}
+
+}  // namespace qh::sim

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "hosts/sim/excel/CellArea.h"
+#include "hosts/sim/excel/CellStore.h"
+#include "hosts/sim/excel/ColumnSettings.h"
+#include "hosts/sim/excel/Sheet.h"
+#include "hosts/sim/excel/WorkbookSnapshot.h"
+
+namespace qh::sim {
+
+class PivotTable;
+class Range;
+
+// A worksheet: its cells, column settings, pivot tables and selection. Cells, Range and
+// Columns answer Range objects; Cells(r, c) = v is also accepted as one call, as late-bound
+// callers make it.
+class Worksheet : public Sheet {
+ public:
+  Worksheet(Workbook* workbook, std::string name);
+  ~Worksheet() override;
+  static const DispatchTable<Worksheet>& table();
+
+  Kind kind() const override { return Kind::Worksheet; }
+  CellStore& cells() { return cells_; }
+  const CellStore& cells() const { return cells_; }
+  ColumnSettings& columns() { return columns_; }
+  const ColumnSettings& columns() const { return columns_; }
+
+  const CellArea& selection() const { return selection_; }
+  void setSelection(const CellArea& area) { selection_ = area; }
+
+  const std::vector<Ref<PivotTable>>& pivotTables() const { return pivotTables_; }
+  void addPivotTable(Ref<PivotTable> table);
+  PivotTable* findPivotTable(const std::string& name) const;
+  // The pivot table whose range (page fields included) holds the cell, if any.
+  PivotTable* pivotTableAt(int row, int column) const;
+
+  Ref<Range> range(const CellArea& area);
+  SheetSnapshot snapshot() const;
+
+ protected:
+  Variant dispatch(std::string_view name, CallKind kind, Args& args) override {
+    return table().invoke(*this, name, kind, args);
+  }
+  const char* className() const override { return "Worksheet"; }
+
+ private:
+  Variant getCells(Args& args);
+  Variant putCells(Args& args);
+  Variant getRange(Args& args);
+  Variant getColumns(Args& args);
+  Variant getRows(Args& args);
+  Variant pivotTablesMember(Args& args);
+  Variant pivotTableWizard(Args& args);
+
+  CellStore cells_;
+  ColumnSettings columns_;
+  CellArea selection_ = CellArea::cell(1, 1);
+  std::vector<Ref<PivotTable>> pivotTables_;
+};
+
+}  // namespace qh::sim

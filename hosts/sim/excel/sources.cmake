@@ -1,0 +1,46 @@
+# The simulated Excel: its object model, the reader of Excel 97-2003 templates (portable,
+# no libraries) and the .xlsx writer used when a workbook is handed over.
+set(QH_SIM_EXCEL_DIR ${CMAKE_CURRENT_LIST_DIR})
+target_sources(qh_sim PRIVATE
+  ${QH_SIM_EXCEL_DIR}/template/BiffContinuedReader.cpp
+  ${QH_SIM_EXCEL_DIR}/template/BiffRecordCursor.cpp
+  ${QH_SIM_EXCEL_DIR}/template/BiffWorkbookReader.cpp
+  ${QH_SIM_EXCEL_DIR}/template/CompoundFile.cpp
+  ${QH_SIM_EXCEL_DIR}/template/TemplateFile.cpp
+  ${QH_SIM_EXCEL_DIR}/CellArea.cpp
+  ${QH_SIM_EXCEL_DIR}/CellStore.cpp
+  ${QH_SIM_EXCEL_DIR}/CellValue.cpp
+  ${QH_SIM_EXCEL_DIR}/Chart.cpp
+  ${QH_SIM_EXCEL_DIR}/ColumnSettings.cpp
+  ${QH_SIM_EXCEL_DIR}/ExcelApplication.cpp
+  ${QH_SIM_EXCEL_DIR}/ExcelArgs.cpp
+  ${QH_SIM_EXCEL_DIR}/ExcelErrors.cpp
+  ${QH_SIM_EXCEL_DIR}/ExcelOutput.cpp
+  ${QH_SIM_EXCEL_DIR}/PivotCache.cpp
+  ${QH_SIM_EXCEL_DIR}/PivotCaches.cpp
+  ${QH_SIM_EXCEL_DIR}/PivotField.cpp
+  ${QH_SIM_EXCEL_DIR}/PivotFields.cpp
+  ${QH_SIM_EXCEL_DIR}/PivotLayout.cpp
+  ${QH_SIM_EXCEL_DIR}/PivotReport.cpp
+  ${QH_SIM_EXCEL_DIR}/PivotTable.cpp
+  ${QH_SIM_EXCEL_DIR}/PivotTables.cpp
+  ${QH_SIM_EXCEL_DIR}/Range.cpp
+  ${QH_SIM_EXCEL_DIR}/Sheet.cpp
+  ${QH_SIM_EXCEL_DIR}/SheetCollection.cpp
+  ${QH_SIM_EXCEL_DIR}/Workbook.cpp
+  ${QH_SIM_EXCEL_DIR}/Workbooks.cpp
+  ${QH_SIM_EXCEL_DIR}/Worksheet.cpp)
+
+# The .xlsx writer needs libxlsxwriter (Debian: libxlsxwriter-dev); a build without it
+# (such as the Windows cross build) records a failure instead of writing.
+find_package(PkgConfig QUIET)
+if(PkgConfig_FOUND)
+  pkg_check_modules(QH_XLSXWRITER QUIET IMPORTED_TARGET xlsxwriter)
+endif()
+if(QH_XLSXWRITER_FOUND)
+  target_sources(qh_sim PRIVATE ${QH_SIM_EXCEL_DIR}/XlsxWorkbookWriter.cpp)
+  target_link_libraries(qh_sim PUBLIC PkgConfig::QH_XLSXWRITER)
+else()
+  message(WARNING "libxlsxwriter not found: the simulated Excel will not write .xlsx files")
+  target_sources(qh_sim PRIVATE ${QH_SIM_EXCEL_DIR}/NoWorkbookWriter.cpp)
+endif()

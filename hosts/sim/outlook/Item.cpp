@@ -1,0 +1,198 @@
+#include "hosts/sim/outlook/Item.h"
+
+#include "hosts/sim/outlook/Application.h"
+#include "hosts/sim/outlook/Folder.h"
+#include "hosts/sim/outlook/Inspector.h"
+#include "hosts/sim/outlook/Inspectors.h"
+#include "hosts/sim/outlook/OutlookArgs.h"
+
+namespace qh::sim::outlook {
+namespace {
+
+constexpr std::int32_t kObjectDeleted = static_cast<std::int32_t>(0x8004010Au);
+constexpr std::int32_t kHostGone = static_cast<std::int32_t>(0x80010108u);  // RPC_E_DISCONNECTED
+
+}  // namespace
+
+Item::Item(WeakLink<Application> app, int objectClass, int itemType)
+    : app_(std::move(app)), class_(objectClass), type_(itemType) {}
+
+Item::~Item() = default;
+
+Folder* Item::folder() const {
+  return folder_.get();
+}
+
+void Item::setHome(Folder& folder) {
+  folder_ = WeakLink<Folder>(folder);
+}
+
+Application* Item::application() const {
+  return app_.get();
+}
+
+void Item::movedOrDeleted() {
+  throw Error(kObjectDeleted, "The item has been moved or deleted.");
+}
+
+Application& Item::requireApplication() const {
+  Application* app = app_.get();
+  if (!app) throw Error(kHostGone, "The object invoked has disconnected from its clients.");
+  return *app;
+}
+
+void Item::declare(std::string name, Variant initial) {
+  working_.declare(name, initial);
+  saved_.declare(std::move(name), std::move(initial));
+}
+
+void Item::setValue(std::string_view name, const Variant& value) {
+  working_.set(name, value);
+  dirty_ = true;
+}
+
+void Item::seedValue(std::string_view name, const Variant& value) {
+  working_.set(name, value);
+  saved_.set(name, value);
+}
+
+void Item::filed(Folder& folder) {
+  folder_ = WeakLink<Folder>(folder);
+  stored_ = true;
+}
+
+void Item::storeAsFound(Folder& folder) {
+  if (entryId_.empty()) entryId_ = requireApplication().nextEntryId();
+  saved_ = working_;
+  dirty_ = false;
+  folder.file(*this);
+}
+
+void Item::save() {
+  if (deleted_) movedOrDeleted();
+  Application& app = requireApplication();
+  Folder* target = folder_.get();
+  if (!target) {
+    if (stored_) movedOrDeleted();  // its folder has gone
+    target = &app.defaultFolderFor(type_);
+  }
+  saved_ = working_;
+  dirty_ = false;
+  ++saveCount_;
+  if (entryId_.empty()) entryId_ = app.nextEntryId();
+  if (!stored_) target->file(*this);
+}
+
+void Item::discardChanges() {
+  working_ = saved_;
+  // An item that never reached a folder stays unsaved.
+  dirty_ = !stored_;
+}
+
+void Item::applySaveMode(SaveMode mode) {
+  switch (mode) {
+    case SaveMode::Save:
+      if (dirty_) save();
+      break;
+    case SaveMode::Discard:
+      discardChanges();
+      break;
+    case SaveMode::Prompt:
+      if (!dirty_) break;
+      if (requireApplication().answerSavePrompt(*this))
+        save();
+      else
+        discardChanges();
+      break;
+  }
+}
+
+void Item::close(SaveMode mode) {
+  if (deleted_) movedOrDeleted();
+  Ref<Item> keepAlive(this);
+  applySaveMode(mode);
+  if (Application* app = application()) app->inspectors().closeShowing(*this);
+}
+
+void Item::remove() {
+  if (deleted_) movedOrDeleted();
+  Ref<Item> keepAlive(this);
+  Application* app = application();
+  // Outlook closes the window of an item that is deleted.
+  if (app) app->inspectors().closeShowing(*this);
+  if (Folder* folder = folder_.get(); folder && stored_) folder->unfile(*this);
+  working_ = saved_;
+  dirty_ = false;
+  deleted_ = true;
+  if (app) app->itemDeleted(*this);
+}
+
+Ref<Inspector> Item::display() {
+  if (deleted_) movedOrDeleted();
+  return requireApplication().inspectors().open(*this);
+}
+
+bool Item::send() {
+  if (deleted_) movedOrDeleted();
+  Ref<Item> keepAlive(this);
+  Application& app = requireApplication();
+  if (!app.raiseItemSend(*this)) return false;
+  sent_ = true;
+  afterSend(app);
+  app.itemSent(*this);
+  // The window of a sent item closes.
+  if (Application* still = application()) still->inspectors().closeShowing(*this);
+  return true;
+}
+
+bool Item::dispatchOwn(std::string_view, CallKind, Args&, Variant&) {
+  return false;
+}
+
+Variant Item::dispatch(std::string_view name, CallKind kind, Args& args) {
+  if (deleted_) movedOrDeleted();
+  Variant result;
+  if (dispatchOwn(name, kind, args, result)) return result;
+  if (table().has(name)) return table().invoke(*this, name, kind, args);
+  if (!working_.has(name)) throw Error(ErrorCode::NotSupported);
+  if (kind == CallKind::Put) {
+    setValue(name, putValue(args));
+    return Variant();
+  }
+  return working_.get(name);
+}
+
+const DispatchTable<Item>& Item::table() {
+  static const DispatchTable<Item> t = [] {
+    DispatchTable<Item> d;
+    d.get("Class", [](Item& i, Args&) { return Variant(i.class_); });
+    d.get("EntryID", [](Item& i, Args&) { return Variant(i.entryId_); });
+    d.get("Saved", [](Item& i, Args&) { return Variant(i.saved()); });
+    d.get("Parent", [](Item& i, Args&) { return Variant(static_cast<Object*>(i.folder())); });
+    d.method("Save", [](Item& i, Args&) {
+      i.save();
+      return Variant();
+    });
+    d.method("Close", [](Item& i, Args& a) {
+      i.close(saveModeArg(requiredArg(a, 0)));
+      return Variant();
+    });
+    d.method("Delete", [](Item& i, Args&) {
+      i.remove();
+      return Variant();
+    });
+    // Display(Modal): the simulated host has no modal loop; the window opens either way.
+    d.method("Display", [](Item& i, Args&) {
+      i.display();
+      return Variant();
+    });
+    d.method("Send", [](Item& i, Args&) {
+      i.send();
+      return Variant();
+    });
+    return d;
+  }();
+  return t;
+}
+
+}  // namespace qh::sim::outlook

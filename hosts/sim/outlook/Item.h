@@ -1,0 +1,105 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "hosts/sim/core/SimObject.h"
+#include "hosts/sim/outlook/OutlookConstants.h"
+#include "hosts/sim/outlook/PropertyBag.h"
+#include "hosts/sim/outlook/WeakLink.h"
+
+namespace qh::sim::outlook {
+
+class Application;
+class Folder;
+class Inspector;
+
+// What every Outlook item of the simulated mailbox shares: the members Class, EntryID, Saved,
+// Save, Close, Delete, Display, Send and Parent, and Outlook's saving semantics.
+//
+// An item keeps two sets of values: the working values, which every read and write by
+// automation sees, and the saved values, which are what reached the mailbox. A write makes
+// the item unsaved; Save stores the working values, counts the save, gives the item its
+// EntryID on the first save and files it in its folder (for an item made with CreateItem, the
+// default folder of its kind). Discarding (Close with olDiscard, an inspector closed without
+// saving) puts the saved values back. A deleted item leaves its folder, and every later call
+// on it fails as in Outlook.
+class Item : public SimObject {
+ public:
+  ~Item() override;
+
+  int objectClass() const { return class_; }
+  int itemType() const { return type_; }
+
+  const Variant& value(std::string_view name) const { return working_.get(name); }
+  const Variant& savedValue(std::string_view name) const { return saved_.get(name); }
+  // A change as the user or the add-in makes it: the item is unsaved until Save.
+  void setValue(std::string_view name, const Variant& value);
+  // A value that is already in the mailbox (a loaded mailbox, a test's fixture).
+  void seedValue(std::string_view name, const Variant& value);
+
+  bool saved() const { return !dirty_; }
+  int saveCount() const { return saveCount_; }
+  const std::string& entryId() const { return entryId_; }
+  bool stored() const { return stored_; }
+  bool deleted() const { return deleted_; }
+  bool sent() const { return sent_; }
+  // The folder the item is filed in, or will be filed in on its first save; null for an item
+  // from CreateItem that was never saved.
+  Folder* folder() const;
+  // Items.Add: the item belongs to folder and is filed there when first saved.
+  void setHome(Folder& folder);
+
+  void save();
+  void discardChanges();
+  // Close: applies the save mode, then closes any inspector that shows the item.
+  void close(SaveMode mode);
+  // What closing the item's window does with unsaved changes.
+  void applySaveMode(SaveMode mode);
+  void remove();  // Delete
+  Ref<Inspector> display();
+  // Send: raises the application's ItemSend; answers false when a handler cancelled it.
+  bool send();
+
+  const Anchor& anchor() const { return anchor_; }
+
+ protected:
+  Item(WeakLink<Application> app, int objectClass, int itemType);
+
+  // Declares a plain property with its initial (working and saved) value.
+  void declare(std::string name, Variant initial);
+  Application* application() const;
+  Application& requireApplication() const;
+
+  // The members a kind of item adds or overrides; answers true when it handled the call.
+  virtual bool dispatchOwn(std::string_view name, CallKind kind, Args& args, Variant& result);
+  // What happens to the item once it has been sent.
+  virtual void afterSend(Application&) {}
+
+  Variant dispatch(std::string_view name, CallKind kind, Args& args) final;
+
+ private:
+  friend class Folder;
+  static const DispatchTable<Item>& table();
+  void filed(Folder& folder);
+  void unfiled() { stored_ = false; }
+  // Files the item as already stored in folder: no save is counted.
+  void storeAsFound(Folder& folder);
+  [[noreturn]] static void movedOrDeleted();
+
+  WeakLink<Application> app_;
+  WeakLink<Folder> folder_;
+  int class_;
+  int type_;
+  PropertyBag working_;
+  PropertyBag saved_;
+  bool dirty_ = true;
+  bool stored_ = false;
+  bool deleted_ = false;
+  bool sent_ = false;
+  int saveCount_ = 0;
+  std::string entryId_;
+  Anchor anchor_{*this};
+};
+
+}  // namespace qh::sim::outlook

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "automation/Object.h"
+
+namespace qh::sim::outlook {
+
+// A Jet filter as Items.Find takes it (and Restrict will): conditions "[Property] op value"
+// joined by And, op one of = <> < <= > >=, the value quoted with ' or " (a doubled quote
+// stands for itself), or a bare number, True or False. Text compares without regard to case,
+// as Outlook's filters do; a date property reads its value in the system's short-date format
+// (with an optional time), through the parser the host gives.
+//
+// A filter that cannot be parsed raises "Cannot parse condition. Error at ..." when made; an
+// item that lacks a property simply does not match.
+class ItemFilter {
+ public:
+  using DateParser = std::function<std::optional<Date>(std::string_view)>;
+
+  static ItemFilter parse(std::string_view text, DateParser parseDate);
+  bool matches(Object& item) const;
+
+ private:
+  enum class Op { Equal, NotEqual, Less, LessEqual, Greater, GreaterEqual };
+  struct Condition {
+    std::string property;
+    Op op;
+    std::string value;
+  };
+
+  bool holds(const Condition& c, const Variant& actual) const;
+
+  std::vector<Condition> conditions_;
+  DateParser parseDate_;
+};
+
+}  // namespace qh::sim::outlook

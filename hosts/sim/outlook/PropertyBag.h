@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "automation/Variant.h"
+
+namespace qh::sim::outlook {
+
+// The plain properties of an Outlook item: each declared once with its initial value, whose
+// type it keeps. Names match without regard to case. A value set later is converted to the
+// declared type, as Outlook coerces what a late-bound caller assigns.
+class PropertyBag {
+ public:
+  void declare(std::string name, Variant initial);
+  bool has(std::string_view name) const { return find(name) != nullptr; }
+  // Raises Error(NotSupported) for a property that was never declared.
+  const Variant& get(std::string_view name) const;
+  void set(std::string_view name, const Variant& value);
+
+ private:
+  struct Entry {
+    std::string name;
+    Variant value;
+  };
+  const Entry* find(std::string_view name) const;
+  Entry& require(std::string_view name);
+
+  std::vector<Entry> entries_;
+};
+
+}  // namespace qh::sim::outlook
