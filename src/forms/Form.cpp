@@ -24,6 +24,7 @@ Control* Form::control(std::string_view name) const {
 void Form::load() {
   if (state_ != State::Created) return;
   state_ = State::Loaded;
+  system_.formLoaded(*this);
   formLoad();
 }
 

@@ -72,7 +72,8 @@ class System {
                              std::uint8_t* data, std::uint32_t& size) = 0;
   virtual long regCloseKey(RegistryKey key) = 0;
   // Registration writes: creates the key path as needed and sets one value ("" is the
-  // key's default value); deletes a key with everything below it. Answer 0 on success.
+  // key's default value; a kRegDword is four bytes, low byte first); deletes a key with
+  // everything below it. Answer 0 on success.
   virtual long regSetValue(RegistryRoot root, const std::string& subKey, const std::string& name,
                            std::uint32_t type, const std::string& data) = 0;
   virtual long regDeleteTree(RegistryRoot root, const std::string& subKey) = 0;
@@ -93,7 +94,9 @@ class System {
 
   // The window system. A dialog model tells when it is shown (modeless), hidden, or unloaded;
   // the host draws it (Win32) or lets a user or a test drive it by name (simulated host).
-  // The host may keep a reference to a shown form until it is unloaded.
+  // The host may keep a reference to a loaded form until it is unloaded. A form that is
+  // loaded hidden (the log window) exists for the window system as a hidden window does.
+  virtual void formLoaded(Object& form) = 0;
   virtual void formShown(Object& form) = 0;
   virtual void formHidden(Object& form) = 0;
   virtual void formUnloaded(Object& form) = 0;

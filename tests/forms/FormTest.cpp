@@ -33,7 +33,7 @@ TEST_F(FormTest, ShowLoadsAndTellsTheWindowSystem) {
   EXPECT_EQ(form->loads, 1);
   EXPECT_TRUE(form->visible());
   EXPECT_TRUE(form->get("Visible").toBool());
-  EXPECT_EQ(system.calls, Calls{"shown Test Dialog"});
+  EXPECT_EQ(system.calls, (Calls{"loaded Test Dialog", "shown Test Dialog"}));
 }
 
 TEST_F(FormTest, HideTellsOnlyWhenItWasVisible) {
@@ -43,7 +43,7 @@ TEST_F(FormTest, HideTellsOnlyWhenItWasVisible) {
   form->hide();
   EXPECT_FALSE(form->visible());
   EXPECT_TRUE(form->loaded());
-  EXPECT_EQ(system.calls, (Calls{"shown Test Dialog", "hidden Test Dialog"}));
+  EXPECT_EQ(system.calls, (Calls{"loaded Test Dialog", "shown Test Dialog", "hidden Test Dialog"}));
 }
 
 TEST_F(FormTest, UnloadEndsTheFormOnceAndCallsBack) {
@@ -56,7 +56,7 @@ TEST_F(FormTest, UnloadEndsTheFormOnceAndCallsBack) {
   EXPECT_FALSE(form->loaded());
   EXPECT_FALSE(form->visible());
   EXPECT_EQ(callbacks, 1);
-  EXPECT_EQ(system.calls, (Calls{"shown Test Dialog", "unloaded Test Dialog"}));
+  EXPECT_EQ(system.calls, (Calls{"loaded Test Dialog", "shown Test Dialog", "unloaded Test Dialog"}));
 }
 
 TEST_F(FormTest, ClosingFromTheFrameUnloads) {
@@ -121,7 +121,8 @@ TEST_F(FormTest, AClickHandlerMayDropTheLastReferenceToItsForm) {
   EXPECT_FALSE(endedDuringHandler);
   EXPECT_TRUE(ended);
   EXPECT_EQ(system.calls,
-            (Calls{"shown Test Dialog", "hidden Test Dialog", "unloaded Test Dialog"}));
+            (Calls{"loaded Test Dialog", "shown Test Dialog", "hidden Test Dialog",
+                   "unloaded Test Dialog"}));
 }
 
 }  // namespace

@@ -14,6 +14,7 @@ class RecordingSystem : public platform::System {
  public:
   std::vector<std::string> calls;
 
+  void formLoaded(Object& form) override { record("loaded", form); }
   void formShown(Object& form) override { record("shown", form); }
   void formHidden(Object& form) override { record("hidden", form); }
   void formUnloaded(Object& form) override { record("unloaded", form); }

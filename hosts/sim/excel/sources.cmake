@@ -35,9 +35,9 @@ target_sources(qh_sim PRIVATE
 # (such as the Windows cross build) records a failure instead of writing.
 find_package(PkgConfig QUIET)
 if(PkgConfig_FOUND)
-  pkg_check_modules(QH_XLSXWRITER QUIET IMPORTED_TARGET xlsxwriter)
+  pkg_check_modules(QH_XLSXWRITER QUIET IMPORTED_TARGET GLOBAL xlsxwriter)
 endif()
-if(QH_XLSXWRITER_FOUND)
+if(TARGET PkgConfig::QH_XLSXWRITER)
   target_sources(qh_sim PRIVATE ${QH_SIM_EXCEL_DIR}/XlsxWorkbookWriter.cpp)
   target_link_libraries(qh_sim PUBLIC PkgConfig::QH_XLSXWRITER)
 else()

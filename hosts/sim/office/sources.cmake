@@ -1,6 +1,7 @@
 # The simulated Office: command bars and their controls, custom task panes, and the
 # in-process activation that creates a pane's control from the registry.
 target_sources(qh_sim PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/Assistant.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CommandBar.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CommandBarButton.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CommandBarComboBox.cpp

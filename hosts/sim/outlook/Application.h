@@ -38,6 +38,8 @@ class Application : public TableObject<Application> {
     std::function<Ref<Object>(const std::string& progId)> activate;
     // The user's answer when Outlook asks whether to save changes (Close with olPromptForSave).
     bool saveWhenPrompted = true;
+    // Told after a window's Close event, when Office lets go of what the window had (panes).
+    std::function<void(Object& window)> windowClosed;
   };
   using ObjectFactory = std::function<Ref<Object>()>;
 

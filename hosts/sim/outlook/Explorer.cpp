@@ -49,7 +49,10 @@ void Explorer::close() {
   fire("Close");
   commandBars_.reset();
   closed_ = true;
-  if (Application* app = app_.get()) app->explorers().remove(*this);
+  if (Application* app = app_.get()) {
+    if (app->settings().windowClosed) app->settings().windowClosed(*this);
+    app->explorers().remove(*this);
+  }
 }
 
 Ref<Object> Explorer::commandBars() {

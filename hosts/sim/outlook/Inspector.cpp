@@ -38,7 +38,10 @@ void Inspector::closeWindow() {
   fire("Close");
   commandBars_.reset();
   closed_ = true;
-  if (Application* app = app_.get()) app->inspectors().remove(*this);
+  if (Application* app = app_.get()) {
+    if (app->settings().windowClosed) app->settings().windowClosed(*this);
+    app->inspectors().remove(*this);
+  }
 }
 
 Ref<Object> Inspector::commandBars() {

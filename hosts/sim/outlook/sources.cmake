@@ -19,7 +19,4 @@ target_sources(qh_sim PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/OutlookArgs.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PropertyBag.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Selection.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/SimOutlook.cpp
-  # Office's assistant lives with the Office objects but is only reached through Outlook's
-  # Application; it is listed here so that hosts/sim/office/sources.cmake stays Office's own.
-  ${CMAKE_CURRENT_LIST_DIR}/../office/Assistant.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/SimOutlook.cpp)

@@ -21,6 +21,10 @@ OpenForms::Entry* OpenForms::entryFor(const Object& form) {
   return it == entries_.end() ? nullptr : &*it;
 }
 
+void OpenForms::loaded(Object& form) {
+  if (!entryFor(form)) entries_.push_back({Ref<Object>(&form), false});
+}
+
 void OpenForms::shown(Object& form) {
   if (Entry* e = entryFor(form)) {
     e->visible = true;

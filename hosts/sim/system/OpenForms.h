@@ -7,7 +7,7 @@
 
 namespace qh::sim {
 
-// The simulated window system's list of dialogs: a form enters it when first shown, stays
+// The simulated window system's list of dialogs: a form enters it when loaded or first shown, stays
 // (visible or hidden) while it is loaded, and leaves it when unloaded. The list holds a
 // reference to each form, so a test or the command-line program can find a dialog by its
 // caption and drive it after the code that showed it has let go.
@@ -18,11 +18,12 @@ class OpenForms {
   OpenForms& operator=(const OpenForms&) = delete;
   ~OpenForms() { clear(); }
 
+  void loaded(Object& form);
   void shown(Object& form);
   void hidden(Object& form);
   void unloaded(Object& form);
 
-  // Every loaded form that was shown, in the order they were first shown.
+  // Every loaded form, in the order they were loaded or first shown.
   std::vector<Ref<Object>> all() const;
   std::vector<Ref<Object>> visible() const;
   bool isVisible(const Object& form) const;

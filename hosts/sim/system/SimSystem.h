@@ -97,6 +97,7 @@ class SimSystem : public platform::System {
   void startProgram(const std::string& path, int windowState) override;
   std::int32_t shellOpen(const std::string& target, int showCommand) override;
   std::string moduleFolder() override { return moduleFolder_; }
+  void formLoaded(Object& form) override { forms_.loaded(form); }
   void formShown(Object& form) override { forms_.shown(form); }
   void formHidden(Object& form) override { forms_.hidden(form); }
   void formUnloaded(Object& form) override { forms_.unloaded(form); }

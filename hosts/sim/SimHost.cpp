@@ -1,0 +1,76 @@
+#include "hosts/sim/SimHost.h"
+
+#include "hosts/sim/office/CommandBars.h"
+
+namespace qh::sim {
+
+SimHost::SimHost(Options options)
+    : system_(std::make_unique<SimSystem>()),
+      officeFailures_(std::make_shared<EventFailureLog>()),
+      options_(std::move(options)) {
+  system_->setModuleFolder(options_.moduleDir);
+  outlook::SimOutlook::Options outlookOptions;
+  outlookOptions.version = options_.outlookVersion;
+  outlook_ = std::make_unique<outlook::SimOutlook>(*system_, outlookOptions);
+  outlook_->setCommandBarsFactory(
+      [failures = officeFailures_](Object&) -> Ref<Object> { return makeCommandBars(failures); });
+
+  outlook::AddinLoader::Options loaderOptions;
+  if (options_.taskPanes) {
+    activator_ = std::make_unique<InprocActivator>(
+        *system_, [system = system_.get()](const std::string& path, const char* name) {
+          return system->modules().symbol(path, name);
+        });
+    taskPanes_ = makeRef<CTPFactory>(
+        [activator = activator_.get()](const std::string& id) { return activator->create(id); });
+    outlook_->application().settings().windowClosed = [panes = taskPanes_.get()](Object& window) {
+      panes->closeWindow(window);
+    };
+    loaderOptions.taskPaneFactory = taskPanes_;
+  }
+  loader_ = std::make_unique<outlook::AddinLoader>(*system_, *outlook_, loaderOptions);
+}
+
+SimHost::~SimHost() {
+  // Add-ins first, then Outlook's windows and panes, the system last.
+  loader_.reset();
+  outlook_.reset();
+  taskPanes_.reset();
+  activator_.reset();
+  system_->forms().clear();
+}
+
+std::string SimHost::modulePath(const char* fileName) const {
+  return options_.moduleDir + "/" + fileName;
+}
+
+bool SimHost::install() {
+  const bool addin = loader_->registerModule(modulePath("libQuillhour.so"));
+  const bool controls = loader_->registerModule(modulePath("libQuillhourControls.so"));
+  return addin && controls;
+}
+
+void SimHost::start() { loader_->start(); }
+
+void SimHost::quit() {
+  outlook_->quit();
+  loader_->shutdown();
+}
+
+std::vector<std::string> SimHost::eventFailures() const {
+  std::vector<std::string> all = outlook_->eventFailures();
+  all.insert(all.end(), officeFailures_->lines().begin(), officeFailures_->lines().end());
+  return all;
+}
+
+std::vector<std::string> SimHost::logLines() {
+  std::vector<std::string> lines;
+  Ref<Object> window = system_->forms().find("Quillhour");
+  if (!window) return lines;
+  Ref<Object> list = window->getObject("ErrorList");
+  const int count = list->get("ListCount").toInt32();
+  for (int i = 0; i < count; ++i) lines.push_back(list->get("List", i).toString());
+  return lines;
+}
+
+}  // namespace qh::sim
