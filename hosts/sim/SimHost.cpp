@@ -1,5 +1,7 @@
 #include "hosts/sim/SimHost.h"
 
+#include "hosts/sim/excel/ExcelApplication.h"
+#include "hosts/sim/excel/ExcelOutput.h"
 #include "hosts/sim/office/CommandBars.h"
 
 namespace qh::sim {
@@ -12,6 +14,10 @@ SimHost::SimHost(Options options)
   outlook::SimOutlook::Options outlookOptions;
   outlookOptions.version = options_.outlookVersion;
   outlook_ = std::make_unique<outlook::SimOutlook>(*system_, outlookOptions);
+  excelOutput_ = std::make_shared<ExcelOutput>(options_.outputDir);
+  outlook_->registerCreatable("Excel.Application", [output = excelOutput_] {
+    return makeExcelApplication(ExcelOptions{output});
+  });
   outlook_->setCommandBarsFactory(
       [failures = officeFailures_](Object&) -> Ref<Object> { return makeCommandBars(failures); });
 
