@@ -6,7 +6,7 @@ packages=(
   # build
   cmake ninja-build g++ pkg-config clang-format
   # libraries
-  libical-dev libxlsxwriter-dev libcli11-dev libfmt-dev libzip-dev libexpat1-dev
+  libical-dev libicu-dev libxlsxwriter-dev libcli11-dev libfmt-dev libzip-dev libexpat1-dev
   # tests and benchmarks
   googletest libgtest-dev libgmock-dev libbenchmark-dev
 )
