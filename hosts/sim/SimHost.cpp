@@ -14,21 +14,22 @@ SimHost::SimHost(Options options)
   outlook::SimOutlook::Options outlookOptions;
   outlookOptions.version = options_.outlookVersion;
   outlook_ = std::make_unique<outlook::SimOutlook>(*system_, outlookOptions);
-  excelOutput_ = std::make_shared<ExcelOutput>(options_.outputDir);
+  excelOutput_ = std::make_shared<ExcelOutput>(
+      options_.outputDir,
+      options_.workbookWriter ? options_.workbookWriter() : makeDefaultWorkbookWriter());
   outlook_->registerCreatable("Excel.Application", [output = excelOutput_] {
     return makeExcelApplication(ExcelOptions{output});
   });
   outlook_->setCommandBarsFactory(
       [failures = officeFailures_](Object&) -> Ref<Object> { return makeCommandBars(failures); });
 
+  activation_ = makeServerActivation(*system_);
   outlook::AddinLoader::Options loaderOptions;
+  loaderOptions.activation = activation_.get();
   if (options_.taskPanes) {
-    activator_ = std::make_unique<InprocActivator>(
-        *system_, [system = system_.get()](const std::string& path, const char* name) {
-          return system->modules().symbol(path, name);
-        });
-    taskPanes_ = makeRef<CTPFactory>(
-        [activator = activator_.get()](const std::string& id) { return activator->create(id); });
+    taskPanes_ = makeRef<CTPFactory>([activation = activation_.get()](const std::string& id) {
+      return activation->createControl(id);
+    });
     outlook_->application().settings().windowClosed = [panes = taskPanes_.get()](Object& window) {
       panes->closeWindow(window);
     };
@@ -38,21 +39,26 @@ SimHost::SimHost(Options options)
 }
 
 SimHost::~SimHost() {
-  // Add-ins first, then Outlook's windows and panes, the system last.
+  // Add-ins first, then Outlook's windows and panes and the dialogs still open, then the way
+  // to the modules, the system last.
   loader_.reset();
   outlook_.reset();
   taskPanes_.reset();
-  activator_.reset();
   system_->forms().clear();
+  activation_.reset();
 }
 
-std::string SimHost::modulePath(const char* fileName) const {
+std::string SimHost::modulePath(const std::string& fileName) const {
   return options_.moduleDir + "/" + fileName;
 }
 
+std::string SimHost::libraryPath(const std::string& library) const {
+  return modulePath(activation_->moduleFileName(library));
+}
+
 bool SimHost::install() {
-  const bool addin = loader_->registerModule(modulePath("libQuillhour.so"));
-  const bool controls = loader_->registerModule(modulePath("libQuillhourControls.so"));
+  const bool addin = loader_->registerModule(libraryPath("Quillhour"));
+  const bool controls = loader_->registerModule(libraryPath("QuillhourControls"));
   return addin && controls;
 }
 

@@ -1,12 +1,14 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "hosts/sim/excel/WorkbookFileWriter.h"
+#include "hosts/sim/ServerActivation.h"
 #include "hosts/sim/office/CTPFactory.h"
 #include "hosts/sim/office/EventFailureLog.h"
-#include "hosts/sim/office/InprocActivator.h"
 #include "hosts/sim/outlook/AddinLoader.h"
 #include "hosts/sim/outlook/SimOutlook.h"
 #include "hosts/sim/system/SimSystem.h"
@@ -18,16 +20,20 @@ class ExcelOutput;
 // The whole simulated environment in one piece, as the tests and the command-line program use
 // it: the operating system, Outlook with Office's command bars (and task panes, when the host
 // has them), Excel behind CreateObject("Excel.Application"), and Outlook's add-in loader with
-// the add-in and its control library installed from their build folder.
+// the add-in and its control library installed from their build folder. How the modules are
+// reached is the build's ServerActivation: loaded by the host itself on Linux, through real
+// COM in the Windows test host, where every call between add-in and host crosses COM.
 class SimHost {
  public:
   struct Options {
     std::string outlookVersion = "16.0.0.0";
     bool taskPanes = true;
-    // The folder holding libQuillhour.so, libQuillhourControls.so and the template.
+    // The folder holding the add-in's and the control library's modules and the template.
     std::string moduleDir;
     // Where Excel writes the workbooks it hands over; empty writes none.
     std::string outputDir;
+    // Makes the writer of those workbooks; empty: the build's own (.xlsx where it can).
+    std::function<std::unique_ptr<WorkbookFileWriter>()> workbookWriter;
   };
 
   explicit SimHost(Options options);
@@ -40,6 +46,7 @@ class SimHost {
   outlook::AddinLoader& loader() { return *loader_; }
   CTPFactory* taskPanes() { return taskPanes_.get(); }
   ExcelOutput* excelOutput() { return excelOutput_.get(); }
+  ServerActivation& activation() { return *activation_; }
 
   // regsvr32 of the add-in and of its control library; false if either failed.
   bool install();
@@ -53,13 +60,16 @@ class SimHost {
   // The add-in's log window, oldest line first; empty when it has none.
   std::vector<std::string> logLines();
 
-  std::string modulePath(const char* fileName) const;
+  // A file in the module folder.
+  std::string modulePath(const std::string& fileName) const;
+  // The module of a library ("Quillhour", "QuillhourControls") as this build names it.
+  std::string libraryPath(const std::string& library) const;
 
  private:
   std::unique_ptr<SimSystem> system_;
   std::shared_ptr<EventFailureLog> officeFailures_;
   std::shared_ptr<ExcelOutput> excelOutput_;
-  std::unique_ptr<InprocActivator> activator_;
+  std::unique_ptr<ServerActivation> activation_;
   Ref<CTPFactory> taskPanes_;
   std::unique_ptr<outlook::SimOutlook> outlook_;
   std::unique_ptr<outlook::AddinLoader> loader_;

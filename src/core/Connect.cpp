@@ -66,6 +66,9 @@ const DispatchTable<Connect>& Connect::table() {
       c.ICustomTaskPaneConsumer_CTPFactoryAvailable(argAt(a, 0));
       return Variant();
     });
+    // The tag list in memory, for a host that shows the add-in's state (on Windows, what the
+    // add-in object answers to a caller that reached it through COMAddIn.Object).
+    d.get("TagArray", [](Connect&, Args&) { return Variant(globals().TagArray); });
     return d;
   }();
   return t;

@@ -61,9 +61,9 @@ void GlobalInitSettings() {
 }
 
 void FillTagCombo(Object& control, const StringArray& tags) {
-  // An array never sized has no bounds to walk.
-  if (!tags.assigned) throw Error(ErrorCode::SubscriptOutOfRange);
   control.call("Clear");
+  // An array never sized has no bounds to walk: the control is left empty.
+  if (!tags.assigned) throw Error(ErrorCode::SubscriptOutOfRange);
   if (tags.items.empty()) return;
   const Int16 upper = Int16::checked(static_cast<long long>(tags.items.size()) - 1);
   for (Int16 i = 0;; ++i) {

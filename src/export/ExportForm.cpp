@@ -53,8 +53,9 @@ void ExportForm::formLoad() {
 void ExportForm::SetExportFolder(const Ref<Object>& folder) {
   ExportFolder = folder;
   try {
-    const std::string parent = core::use(folder->getObject("Parent")).get("Name").toString();
-    const std::string name = folder->get("Name").toString();
+    Object& given = core::use(folder);
+    const std::string parent = core::use(given.getObject("Parent")).get("Name").toString();
+    const std::string name = given.get("Name").toString();
     LabelExportingFrom.setCaption("Exporting from: " + parent + "/" + name);
   } catch (...) {
     // The label keeps its caption; the export still uses the folder.

@@ -70,7 +70,6 @@ void ExportRun::openWorkbook() {
     alert("Could not open template " + folder + "\\Quillhour.xlt. Exporting to new workbook.");
     steps_([&] { workbook_ = use(excel_->getObject("Workbooks")).getObject("Add"); });
   }
-  steps_([&] { cells_ = excel_->getObject("Cells"); });
 }
 
 bool ExportRun::chooseFolder() {
@@ -149,7 +148,9 @@ bool ExportRun::skipped(Object& item) {
 bool ExportRun::setCell(int column, const Variant& value) {
   bool written = false;
   steps_([&] {
-    use(use(cells_).getObject("Item", static_cast<int>(row_), column)).put("Value", value);
+    // Excel.Cells is reached for every cell, as each cell is set by a statement of its own.
+    use(use(excel_->getObject("Cells")).getObject("Item", static_cast<int>(row_), column))
+        .put("Value", value);
     written = true;
   });
   return written;
@@ -284,7 +285,6 @@ void ExportRun::alert(const std::string& text) {
 void ExportRun::finish() {
   form_.clearExportFolder();
   dataSheet_.reset();
-  cells_.reset();
   folder_.reset();
   workbook_.reset();
   excel_.reset();

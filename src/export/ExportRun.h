@@ -45,7 +45,6 @@ class ExportRun {
   core::LoggedSteps steps_{"ExportButton_Click:"};
   Ref<Object> excel_;
   Ref<Object> workbook_;
-  Ref<Object> cells_;
   Ref<Object> dataSheet_;
   Ref<Object> folder_;
   Int16 row_{3};

@@ -32,15 +32,18 @@ target_sources(qh_sim PRIVATE
   ${QH_SIM_EXCEL_DIR}/Worksheet.cpp)
 
 # The .xlsx writer needs libxlsxwriter (Debian: libxlsxwriter-dev); a build without it
-# (such as the Windows cross build) records a failure instead of writing.
+# (such as the Windows cross build, where the host's pkg-config would name Linux libraries)
+# records a failure instead of writing.
 find_package(PkgConfig QUIET)
-if(PkgConfig_FOUND)
+if(PkgConfig_FOUND AND NOT WIN32)
   pkg_check_modules(QH_XLSXWRITER QUIET IMPORTED_TARGET GLOBAL xlsxwriter)
 endif()
 if(TARGET PkgConfig::QH_XLSXWRITER)
   target_sources(qh_sim PRIVATE ${QH_SIM_EXCEL_DIR}/XlsxWorkbookWriter.cpp)
   target_link_libraries(qh_sim PUBLIC PkgConfig::QH_XLSXWRITER)
 else()
-  message(WARNING "libxlsxwriter not found: the simulated Excel will not write .xlsx files")
+  if(NOT WIN32)
+    message(WARNING "libxlsxwriter not found: the simulated Excel will not write .xlsx files")
+  endif()
   target_sources(qh_sim PRIVATE ${QH_SIM_EXCEL_DIR}/NoWorkbookWriter.cpp)
 endif()

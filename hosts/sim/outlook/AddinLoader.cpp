@@ -28,7 +28,11 @@ AddinLoader::AddinLoader(SimSystem& system, SimOutlook& outlook)
     : AddinLoader(system, outlook, Options()) {}
 
 AddinLoader::AddinLoader(SimSystem& system, SimOutlook& outlook, Options options)
-    : system_(system), outlook_(outlook), options_(std::move(options)) {}
+    : system_(system),
+      outlook_(outlook),
+      options_(std::move(options)),
+      ownActivation_(options_.activation ? nullptr : makeServerActivation(system)),
+      activation_(options_.activation ? *options_.activation : *ownActivation_) {}
 
 AddinLoader::~AddinLoader() {
   std::vector<Connected> remaining = std::move(connected_);
@@ -39,7 +43,7 @@ AddinLoader::~AddinLoader() {
 bool AddinLoader::registerModule(const std::string& modulePath) {
   EventFailures& failures = outlook_.application().failures();
   return failures.call("QhRegisterServer", [&] {
-    if (const int rc = system_.registerServer(modulePath); rc != 0)
+    if (const int rc = activation_.registerServer(modulePath); rc != 0)
       throw Error(rc, "the module answered " + std::to_string(rc));
   });
 }
@@ -61,10 +65,9 @@ Ref<Object> AddinLoader::load(const std::string& progId) {
     if (system_.moduleFolder().empty())
       if (const auto path = system_.serverPath(progId))
         system_.setModuleFolder(std::filesystem::path(toLocalPath(*path)).parent_path().string());
-    return system_.createObject(progId);
+    return activation_.createAddin(progId);
   } catch (...) {
-    outlook_.application().failures().record(
-        "Load " + progId, describeCurrentException() + " (" + system_.lastActivationError() + ")");
+    outlook_.application().failures().record("Load " + progId, describeCurrentException());
     return nullptr;
   }
 }

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "automation/Object.h"
+#include "hosts/sim/ServerActivation.h"
 #include "hosts/sim/outlook/ComAddIn.h"
 
 namespace qh::sim {
@@ -17,7 +19,8 @@ class SimOutlook;
 // Loads and connects add-ins the way Outlook does at start-up. Every ProgID under
 // HKCU\Software\Microsoft\Office\Outlook\Addins whose LoadBehavior is 3 is created by COM
 // activation (HKCR\<ProgID>\CLSID -> CLSID\{clsid}\InprocServer32 -> the module's
-// QhCreateObject) and driven through the connection events by name:
+// QhCreateObject, or real COM in the Windows test host; see ServerActivation) and driven
+// through the connection events by name:
 //   OnConnection(Application, 1 = ext_cm_Startup, AddInInst, custom)
 //   CTPFactoryAvailable(factory), on a host with task panes, right after OnConnection
 //   OnStartupComplete(custom)
@@ -38,6 +41,9 @@ class AddinLoader {
     Variant custom = Variant(StringArray::of({}));
     // The task-pane factory of a host that offers task panes; empty for one that does not.
     Ref<Object> taskPaneFactory;
+    // How modules are registered and add-ins created; null for this build's own way on the
+    // loader's system. It must outlive the loader.
+    ServerActivation* activation = nullptr;
   };
 
   static constexpr const char* kAddinsKey = "Software\\Microsoft\\Office\\Outlook\\Addins";
@@ -49,7 +55,7 @@ class AddinLoader {
   // Releases add-ins still connected, without further calls (their objects' own end runs).
   ~AddinLoader();
 
-  // regsvr32 for a module: calls its QhRegisterServer; a failure is recorded.
+  // regsvr32 for a module: it writes its registration; a failure is recorded.
   bool registerModule(const std::string& modulePath);
   // ProgIDs whose LoadBehavior is 3, in the registry's order.
   std::vector<std::string> startupAddins() const;
@@ -88,6 +94,8 @@ class AddinLoader {
   SimSystem& system_;
   SimOutlook& outlook_;
   Options options_;
+  std::unique_ptr<ServerActivation> ownActivation_;  // when the options name none
+  ServerActivation& activation_;
   std::vector<Connected> connected_;
 };
 

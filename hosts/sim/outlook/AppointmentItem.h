@@ -1,15 +1,24 @@
 #pragma once
 
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "hosts/sim/outlook/Item.h"
+#include "hosts/sim/outlook/RecurrencePattern.h"
 
 namespace qh::sim::outlook {
 
 // An appointment (Class 26): Subject, Start, End, Duration in minutes, AllDayEvent,
-// IsRecurring (read-only), Categories, Body, Location, ReminderSet, MeetingStatus.
-// As in Outlook, setting Start keeps the duration (End moves along), setting End changes the
-// duration, and setting Duration moves End.
+// IsRecurring and RecurrenceState (read-only), Categories, Body, Location, ReminderSet,
+// MeetingStatus. As in Outlook, setting Start keeps the duration (End moves along), setting
+// End changes the duration, and setting Duration moves End.
+//
+// A recurring appointment is the master of its series: it is the one item the folder holds,
+// its Start is that of the first occurrence. Its occurrences exist only as the items a
+// collection lists when it expands recurrences (Items.IncludeRecurrences); they show the
+// master's saved values at their own start. Saving or deleting one would make an exception
+// of the series in Outlook, which the simulated host does not keep: it raises instead.
 class AppointmentItem : public Item {
  public:
   // An appointment as it is already stored in the mailbox.
@@ -21,6 +30,10 @@ class AppointmentItem : public Item {
     bool isRecurring = false;
     std::string categories;
     std::string body;
+    // A series: the appointment is its master and IsRecurring reads True.
+    std::optional<RecurrencePattern> recurrence;
+    std::vector<UserPropertyValue> userProperties;
+    std::string entryId;  // the store's identifier; empty: Outlook assigns one
   };
 
   // A new appointment starts at start and lasts half an hour, with a reminder, as Outlook's
@@ -31,6 +44,12 @@ class AppointmentItem : public Item {
   Date end() const { return value("End").toDate(); }
   int durationMinutes() const;
   void seed(const Fields& fields);
+  std::optional<Variant> field(std::string_view name) const override;
+
+  const std::optional<RecurrencePattern>& recurrence() const { return recurrence_; }
+  bool isOccurrence() const { return occurrence_; }
+  // The occurrences of the series, in order, as new items; none for a single appointment.
+  std::vector<Ref<AppointmentItem>> occurrences();
 
  protected:
   bool dispatchOwn(std::string_view name, CallKind kind, Args& args, Variant& result) override;
@@ -39,6 +58,11 @@ class AppointmentItem : public Item {
   static const DispatchTable<AppointmentItem>& table();
   void setStart(Date start);
   void setDuration(int minutes);
+  Ref<AppointmentItem> occurrenceAt(Date start);
+  int recurrenceState() const;
+
+  std::optional<RecurrencePattern> recurrence_;
+  bool occurrence_ = false;
 };
 
 }  // namespace qh::sim::outlook

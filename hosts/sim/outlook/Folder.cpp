@@ -11,7 +11,7 @@ Folder::Folder(WeakLink<Application> app, std::string name, int defaultItemType)
     : app_(std::move(app)), name_(std::move(name)), defaultItemType_(defaultItemType) {}
 
 Folder::~Folder() {
-  for (const Ref<Item>& item : items_) item->unfiled();
+  for (const Ref<Item>& item : items_.items()) item->unfiled();
 }
 
 Folder& Folder::addFolder(std::string name, int defaultItemType) {
@@ -24,24 +24,33 @@ Folder& Folder::addFolder(std::string name, int defaultItemType) {
 Ref<AppointmentItem> Folder::addAppointment(const AppointmentItem::Fields& fields) {
   auto item = makeRef<AppointmentItem>(app_, fields.start);
   item->seed(fields);
+  item->entryId_ = fields.entryId;
   item->storeAsFound(*this);
   return item;
 }
 
 void Folder::file(Item& item) {
-  if (std::any_of(items_.begin(), items_.end(), [&](const auto& i) { return i.get() == &item; }))
-    return;
-  items_.push_back(Ref<Item>(&item));
+  if (items_.contains(item)) return;
+  items_.append(Ref<Item>(&item));
   item.filed(*this);
 }
 
 void Folder::unfile(Item& item) {
-  auto it =
-      std::find_if(items_.begin(), items_.end(), [&](const auto& i) { return i.get() == &item; });
-  if (it == items_.end()) return;
-  Ref<Item> keepAlive = *it;
-  items_.erase(it);
+  Ref<Item> keepAlive = items_.remove(item);
+  if (!keepAlive) return;
   item.unfiled();
+  for (Items* watcher : watchers_) watcher->removed(item);
+}
+
+void Folder::watch(Items& items) { watchers_.push_back(&items); }
+
+void Folder::unwatch(Items& items) {
+  watchers_.erase(std::remove(watchers_.begin(), watchers_.end(), &items), watchers_.end());
+}
+
+Ref<Items> Folder::makeItems(Ref<Items> items) {
+  if (itemsMade_) itemsMade_(*items);
+  return items;
 }
 
 const DispatchTable<Folder>& Folder::table() {
@@ -54,8 +63,9 @@ const DispatchTable<Folder>& Folder::table() {
       return Variant();
     });
     d.get("Parent", [](Folder& f, Args&) { return Variant(f.parent()); });
-    d.get("Items",
-          [](Folder& f, Args&) { return Variant(Ref<Object>(makeRef<Items>(Ref<Folder>(&f)))); });
+    d.get("Items", [](Folder& f, Args&) {
+      return Variant(Ref<Object>(f.makeItems(makeRef<Items>(Ref<Folder>(&f)))));
+    });
     d.get("DefaultItemType", [](Folder& f, Args&) { return Variant(f.defaultItemType_); });
     d.get("Class", [](Folder&, Args&) { return Variant(static_cast<int>(kClassFolder)); });
     return d;

@@ -1,16 +1,19 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "hosts/sim/core/SimObject.h"
 #include "hosts/sim/outlook/AppointmentItem.h"
+#include "hosts/sim/outlook/ItemSequence.h"
 #include "hosts/sim/outlook/WeakLink.h"
 
 namespace qh::sim::outlook {
 
 class Application;
 class Item;
+class Items;
 
 // A mail folder (MAPIFolder): Name, Parent, Items, DefaultItemType, Class, and the default
 // member "", which answers the folder's Name. Late-bound code prints a folder as its name and
@@ -18,6 +21,8 @@ class Item;
 // assumes, two folders with the same name compare equal that way.
 //
 // The folder owns its subfolders and its items, in folder order (the order they were filed).
+// Collections that hold their own list of its items (restricted or sorted ones) watch it, so
+// that an item deleted from the folder leaves them too.
 class Folder : public TableObject<Folder> {
  public:
   Folder(WeakLink<Application> app, std::string name, int defaultItemType);
@@ -32,11 +37,23 @@ class Folder : public TableObject<Folder> {
   Folder& addFolder(std::string name, int defaultItemType);
   const std::vector<Ref<Folder>>& folders() const { return folders_; }
 
-  const std::vector<Ref<Item>>& items() const { return items_; }
+  const std::vector<Ref<Item>>& items() const { return items_.items(); }
+  const ItemSequence& sequence() const { return items_; }
   // An appointment that is already stored here (a loaded mailbox, a test's fixture).
   Ref<AppointmentItem> addAppointment(const AppointmentItem::Fields& fields);
   void file(Item& item);
   void unfile(Item& item);
+
+  // Collections with their own list of this folder's items; Items registers itself.
+  void watch(Items& items);
+  void unwatch(Items& items);
+  // Every Items collection made from this folder, restricted ones included, is shown to the
+  // hook first: a test injects faults into the collections the add-in will get.
+  void onItemsMade(std::function<void(Items&)> hook) { itemsMade_ = std::move(hook); }
+  Ref<Items> makeItems(Ref<Items> items);
+  // The filters the folder's items were restricted with, oldest first.
+  const std::vector<std::string>& restrictions() const { return restrictions_; }
+  void noteRestriction(std::string filter) { restrictions_.push_back(std::move(filter)); }
 
   Application* application() const { return app_.get(); }
   const Anchor& anchor() const { return anchor_; }
@@ -52,7 +69,10 @@ class Folder : public TableObject<Folder> {
   std::string name_;
   int defaultItemType_;
   std::vector<Ref<Folder>> folders_;
-  std::vector<Ref<Item>> items_;
+  ItemSequence items_;
+  std::vector<Items*> watchers_;
+  std::function<void(Items&)> itemsMade_;
+  std::vector<std::string> restrictions_;
   Anchor anchor_{*this};
 };
 

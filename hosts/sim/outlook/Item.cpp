@@ -5,6 +5,7 @@
 #include "hosts/sim/outlook/Inspector.h"
 #include "hosts/sim/outlook/Inspectors.h"
 #include "hosts/sim/outlook/OutlookArgs.h"
+#include "hosts/sim/outlook/UserProperties.h"
 
 namespace qh::sim::outlook {
 namespace {
@@ -35,6 +36,10 @@ void Item::movedOrDeleted() {
   throw Error(kObjectDeleted, "The item has been moved or deleted.");
 }
 
+void Item::requireNotDeleted() const {
+  if (deleted_) movedOrDeleted();
+}
+
 Application& Item::requireApplication() const {
   Application* app = app_.get();
   if (!app) throw Error(kHostGone, "The object invoked has disconnected from its clients.");
@@ -44,6 +49,12 @@ Application& Item::requireApplication() const {
 void Item::declare(std::string name, Variant initial) {
   working_.declare(name, initial);
   saved_.declare(std::move(name), std::move(initial));
+}
+
+void Item::markSaved() {
+  saved_ = working_;
+  userSaved_ = userWorking_;
+  dirty_ = false;
 }
 
 void Item::setValue(std::string_view name, const Variant& value) {
@@ -56,6 +67,34 @@ void Item::seedValue(std::string_view name, const Variant& value) {
   saved_.set(name, value);
 }
 
+std::optional<Variant> Item::field(std::string_view name) const {
+  if (!working_.has(name)) return std::nullopt;
+  return working_.get(name);
+}
+
+void Item::seedUserProperty(UserPropertyValue property) {
+  const unsigned id = nextUserPropertyId_++;
+  userWorking_.seed(id, property);
+  userSaved_.seed(id, std::move(property));
+}
+
+unsigned Item::addUserProperty(std::string name, int type, bool addToFolderFields) {
+  const unsigned id = nextUserPropertyId_++;
+  userWorking_.add(id, std::move(name), type, addToFolderFields);
+  dirty_ = true;
+  return id;
+}
+
+void Item::setUserPropertyValue(unsigned id, const Variant& value) {
+  userWorking_.setValue(id, value);
+  dirty_ = true;
+}
+
+void Item::removeUserProperty(unsigned id) {
+  userWorking_.remove(id);
+  dirty_ = true;
+}
+
 void Item::filed(Folder& folder) {
   folder_ = WeakLink<Folder>(folder);
   stored_ = true;
@@ -64,6 +103,7 @@ void Item::filed(Folder& folder) {
 void Item::storeAsFound(Folder& folder) {
   if (entryId_.empty()) entryId_ = requireApplication().nextEntryId();
   saved_ = working_;
+  userSaved_ = userWorking_;
   dirty_ = false;
   folder.file(*this);
 }
@@ -77,6 +117,7 @@ void Item::save() {
     target = &app.defaultFolderFor(type_);
   }
   saved_ = working_;
+  userSaved_ = userWorking_;
   dirty_ = false;
   ++saveCount_;
   if (entryId_.empty()) entryId_ = app.nextEntryId();
@@ -85,6 +126,7 @@ void Item::save() {
 
 void Item::discardChanges() {
   working_ = saved_;
+  userWorking_ = userSaved_;
   // An item that never reached a folder stays unsaved.
   dirty_ = !stored_;
 }
@@ -122,6 +164,7 @@ void Item::remove() {
   if (app) app->inspectors().closeShowing(*this);
   if (Folder* folder = folder_.get(); folder && stored_) folder->unfile(*this);
   working_ = saved_;
+  userWorking_ = userSaved_;
   dirty_ = false;
   deleted_ = true;
   if (app) app->itemDeleted(*this);
@@ -169,6 +212,9 @@ const DispatchTable<Item>& Item::table() {
     d.get("EntryID", [](Item& i, Args&) { return Variant(i.entryId_); });
     d.get("Saved", [](Item& i, Args&) { return Variant(i.saved()); });
     d.get("Parent", [](Item& i, Args&) { return Variant(static_cast<Object*>(i.folder())); });
+    d.get("UserProperties", [](Item& i, Args&) {
+      return Variant(Ref<Object>(makeRef<UserProperties>(Ref<Item>(&i))));
+    });
     d.method("Save", [](Item& i, Args&) {
       i.save();
       return Variant();

@@ -1,11 +1,13 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "hosts/sim/core/SimObject.h"
 #include "hosts/sim/outlook/OutlookConstants.h"
 #include "hosts/sim/outlook/PropertyBag.h"
+#include "hosts/sim/outlook/UserPropertyList.h"
 #include "hosts/sim/outlook/WeakLink.h"
 
 namespace qh::sim::outlook {
@@ -15,7 +17,8 @@ class Folder;
 class Inspector;
 
 // What every Outlook item of the simulated mailbox shares: the members Class, EntryID, Saved,
-// Save, Close, Delete, Display, Send and Parent, and Outlook's saving semantics.
+// Save, Close, Delete, Display, Send, Parent and UserProperties, and Outlook's saving
+// semantics.
 //
 // An item keeps two sets of values: the working values, which every read and write by
 // automation sees, and the saved values, which are what reached the mailbox. A write makes
@@ -23,7 +26,8 @@ class Inspector;
 // EntryID on the first save and files it in its folder (for an item made with CreateItem, the
 // default folder of its kind). Discarding (Close with olDiscard, an inspector closed without
 // saving) puts the saved values back. A deleted item leaves its folder, and every later call
-// on it fails as in Outlook.
+// on it fails as in Outlook. User properties are kept the same way: added, changed and
+// deleted in the working set, stored by Save, put back by discarding.
 class Item : public SimObject {
  public:
   ~Item() override;
@@ -37,12 +41,27 @@ class Item : public SimObject {
   void setValue(std::string_view name, const Variant& value);
   // A value that is already in the mailbox (a loaded mailbox, a test's fixture).
   void seedValue(std::string_view name, const Variant& value);
+  // The value Outlook's store holds for a field, as filters and sorting read it (not through
+  // the automation members, so a test's injected faults and call records are not touched);
+  // nullopt when the item has no such field.
+  virtual std::optional<Variant> field(std::string_view name) const;
+
+  const UserPropertyList& userProperties() const { return userWorking_; }
+  const UserPropertyList& savedUserProperties() const { return userSaved_; }
+  // A user property that is already in the mailbox.
+  void seedUserProperty(UserPropertyValue property);
+  // Changes as the add-in makes them through UserProperties: the item is unsaved until Save.
+  unsigned addUserProperty(std::string name, int type, bool addToFolderFields);
+  void setUserPropertyValue(unsigned id, const Variant& value);
+  void removeUserProperty(unsigned id);
 
   bool saved() const { return !dirty_; }
   int saveCount() const { return saveCount_; }
   const std::string& entryId() const { return entryId_; }
   bool stored() const { return stored_; }
   bool deleted() const { return deleted_; }
+  // Raises Outlook's "moved or deleted" error for an item that was deleted.
+  void requireNotDeleted() const;
   bool sent() const { return sent_; }
   // The folder the item is filed in, or will be filed in on its first save; null for an item
   // from CreateItem that was never saved.
@@ -68,6 +87,8 @@ class Item : public SimObject {
 
   // Declares a plain property with its initial (working and saved) value.
   void declare(std::string name, Variant initial);
+  // Takes the working values as what the mailbox holds, without filing the item anywhere.
+  void markSaved();
   Application* application() const;
   Application& requireApplication() const;
 
@@ -93,6 +114,9 @@ class Item : public SimObject {
   int type_;
   PropertyBag working_;
   PropertyBag saved_;
+  UserPropertyList userWorking_;
+  UserPropertyList userSaved_;
+  unsigned nextUserPropertyId_ = 1;
   bool dirty_ = true;
   bool stored_ = false;
   bool deleted_ = false;

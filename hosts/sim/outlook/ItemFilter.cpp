@@ -3,6 +3,7 @@
 #include <cctype>
 
 #include "automation/Error.h"
+#include "hosts/sim/outlook/Item.h"
 
 namespace qh::sim::outlook {
 namespace {
@@ -97,15 +98,10 @@ ItemFilter ItemFilter::parse(std::string_view text, DateParser parseDate) {
   }
 }
 
-bool ItemFilter::matches(Object& item) const {
+bool ItemFilter::matches(const Item& item) const {
   for (const Condition& c : conditions_) {
-    Variant actual;
-    try {
-      actual = item.get(c.property);
-    } catch (const Error&) {
-      return false;
-    }
-    if (!holds(c, actual)) return false;
+    const std::optional<Variant> actual = item.field(c.property);
+    if (!actual || !holds(c, *actual)) return false;
   }
   return true;
 }
@@ -117,9 +113,9 @@ bool ItemFilter::holds(const Condition& c, const Variant& actual) const {
       order = compareText(actual.asString(), c.value);
       break;
     case Variant::Type::Date: {
-      const std::optional<Date> wanted = parseDate_ ? parseDate_(c.value) : std::nullopt;
-      if (!wanted) cannotParse(c.value);
-      order = compareValues(actual.toDate(), *wanted);
+      if (!c.date) c.date = parseDate_ ? parseDate_(c.value) : std::nullopt;
+      if (!c.date) cannotParse(c.value);
+      order = compareValues(actual.toDate(), *c.date);
       break;
     }
     case Variant::Type::Bool:

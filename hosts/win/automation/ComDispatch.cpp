@@ -6,21 +6,11 @@
 #include "hosts/win/automation/ComError.h"
 #include "hosts/win/automation/ConnectionPointEnumerator.h"
 #include "hosts/win/automation/EventInterface.h"
-#include "hosts/win/automation/InboundArgs.h"
+#include "hosts/win/automation/MemberCall.h"
 #include "hosts/win/automation/ObjectBridge.h"
-#include "hosts/win/automation/VariantConversion.h"
 #include "hosts/win/automation/WideText.h"
 
 namespace qh::win {
-namespace {
-
-CallKind callKindOf(WORD flags) {
-  if (flags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF)) return CallKind::Put;
-  if (flags & DISPATCH_METHOD) return CallKind::Call;
-  return CallKind::Get;
-}
-
-}  // namespace
 
 ComDispatch::ComDispatch(std::shared_ptr<ObjectBridge> bridge, Ref<Object> object,
                          const EventInterface* events)
@@ -72,19 +62,11 @@ HRESULT ComDispatch::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* par
                             VARIANT* result, EXCEPINFO* exception, UINT*) noexcept {
   try {
     if (result) VariantInit(result);
-    if (!params) return E_INVALIDARG;
     const auto name = bridge_->dispIds().nameOf(id);
     if (!name) return DISP_E_MEMBERNOTFOUND;
     // The member may release the caller's last reference to this object.
     const ComPtr<IDispatch> keepAlive(this);
-    const std::shared_ptr<ObjectBridge> bridge = bridge_;
-    const Ref<Object> object = object_;
-    const CallKind kind = callKindOf(flags);
-    InboundArgs inbound(*params, kind == CallKind::Put, *bridge);
-    const Variant value = object->invoke(*name, kind, inbound.args());
-    inbound.writeBack(*bridge);
-    if (result && kind != CallKind::Put) toComVariant(value, *bridge).detachTo(result);
-    return S_OK;
+    return callMember(bridge_, object_, *name, flags, params, result, exception);
   } catch (...) {
     return hresultFromCurrentException(exception);
   }

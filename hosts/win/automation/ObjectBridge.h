@@ -44,6 +44,8 @@ class ObjectBridge : public std::enable_shared_from_this<ObjectBridge> {
   ComPtr<IDispatch> dispatchFor(Object& object);
   // The qh face of an IDispatch; a null pointer gives an empty reference.
   Ref<Object> objectFor(IDispatch* dispatch);
+  // How many of our objects COM holds right now (a server stays loaded while any is held).
+  size_t facesAlive() const noexcept { return facesByUnknown_.size(); }
 
  private:
   friend class ComDispatch;

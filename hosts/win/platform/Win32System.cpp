@@ -9,6 +9,7 @@
 #include "automation/Error.h"
 #include "automation/Object.h"
 #include "hosts/win/automation/WideText.h"
+#include "hosts/win/platform/ModulePath.h"
 
 namespace qh::win {
 namespace {
@@ -60,28 +61,11 @@ bool isStringType(std::uint32_t type) {
          type == platform::kRegMultiSz;
 }
 
-// A function of this module, to ask Windows which module holds this code.
-void moduleAnchor() {}
-
-std::wstring modulePath() {
-  HMODULE module = nullptr;
-  GetModuleHandleExW(
-      GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-      reinterpret_cast<LPCWSTR>(&moduleAnchor), &module);
-  std::wstring path(MAX_PATH, L'\0');
-  for (;;) {
-    const DWORD length = GetModuleFileNameW(module, path.data(), static_cast<DWORD>(path.size()));
-    if (length < path.size()) {
-      path.resize(length);
-      return path;
-    }
-    path.resize(path.size() * 2);
-  }
-}
-
 }  // namespace
 
-Win32System::Win32System() = default;
+Win32System::Win32System() : Win32System(processMessageBox()) {}
+
+Win32System::Win32System(MessageBoxFn messageBox) : messageBox_(std::move(messageBox)) {}
 
 Win32System::~Win32System() = default;
 
@@ -124,7 +108,7 @@ int Win32System::messageBox(const std::string& text, const std::string& title,
                             platform::MessageButtons buttons, platform::MessageIcon icon) {
   // The enumerations carry the MB_ values.
   const UINT style = static_cast<UINT>(buttons) | static_cast<UINT>(icon);
-  const int answer = MessageBoxW(nullptr, widen(text).c_str(), widen(title).c_str(), style);
+  const int answer = messageBox_(widen(text), widen(title), style);
   return answer == IDOK ? platform::kAnswerOk : platform::kAnswerCancel;
 }
 
@@ -199,10 +183,7 @@ std::int32_t Win32System::shellOpen(const std::string& target, int showCommand) 
 }
 
 std::string Win32System::moduleFolder() {
-  const std::wstring path = modulePath();
-  const size_t slash = path.find_last_of(L"\\/");
-  return narrow(slash == std::wstring::npos ? std::wstring_view()
-                                            : std::wstring_view(path).substr(0, slash));
+  return narrow(folderOf(thisModulePath()));
 }
 
 void Win32System::formLoaded(Object& form) {

@@ -3,18 +3,22 @@
 #include <vector>
 
 #include "automation/Ref.h"
+#include "hosts/win/platform/ScriptedMessageBox.h"
 #include "platform/System.h"
 
 namespace qh::win {
 
 // The operating system as Windows gives it. Regional formats are the user's locale's; the
 // registry functions are the Win32 ones with their results; the module folder is that of the
-// module holding this code (the add-in's DLL, not Outlook's executable). Forms are only kept
+// module holding this code (the add-in's DLL, not Outlook's executable). Message boxes are
+// MessageBoxW unless the environment scripts them (see ScriptedMessageBox). Forms are only kept
 // in a list, from loaded or first shown until unloaded; drawing them as Win32 dialogs comes
 // with the dialogs themselves.
 class Win32System final : public platform::System {
  public:
   Win32System();
+  // With the given way of showing message boxes (a test's answerer).
+  explicit Win32System(MessageBoxFn messageBox);
   ~Win32System() override;
 
   Date now() override;
@@ -52,6 +56,7 @@ class Win32System final : public platform::System {
  private:
   void keep(Object& form);
 
+  MessageBoxFn messageBox_;
   std::vector<Ref<Object>> openForms_;
 };
 

@@ -147,7 +147,10 @@ TemplateSheet BiffWorkbookReader::readWorksheet(const SheetEntry& entry) const {
 void BiffWorkbookReader::readCell(const BiffRecord& record, TemplateSheet& sheet) const {
   const auto& d = record.data;
   auto cell = [&](std::size_t colAt, auto value) {
-    sheet.cells.push_back({readU16(&d[0]) + 1u, readU16(&d[colAt]) + 1u, std::move(value)});
+    TemplateCell& c = sheet.cells.emplace_back();
+    c.row = readU16(&d[0]) + 1u;
+    c.column = readU16(&d[colAt]) + 1u;
+    c.value = std::move(value);
   };
   switch (record.type) {
     case kLabelSst:
@@ -169,9 +172,12 @@ void BiffWorkbookReader::readCell(const BiffRecord& record, TemplateSheet& sheet
     case kMulRk: {
       require(d.size() >= 6 && (d.size() - 6) % 6 == 0, "malformed MULRK record");
       const std::uint32_t row = readU16(&d[0]) + 1u, first = readU16(&d[2]) + 1u;
-      for (std::size_t i = 0; 4 + 6 * i + 6 <= d.size() - 2; ++i)
-        sheet.cells.push_back(
-            {row, first + static_cast<std::uint32_t>(i), rkValue(readU32(&d[4 + 6 * i + 2]))});
+      for (std::size_t i = 0; 4 + 6 * i + 6 <= d.size() - 2; ++i) {
+        TemplateCell& c = sheet.cells.emplace_back();
+        c.row = row;
+        c.column = first + static_cast<std::uint32_t>(i);
+        c.value = rkValue(readU32(&d[4 + 6 * i + 2]));
+      }
       break;
     }
     case kColInfo:

@@ -1,0 +1,89 @@
+#include "apps/quillhour/Program.h"
+
+#include <fstream>
+
+#include "apps/quillhour/CommandLine.h"
+#include "apps/quillhour/Demo.h"
+#include "apps/quillhour/Errors.h"
+#include "apps/quillhour/InstallPaths.h"
+#include "apps/quillhour/OneShotCommands.h"
+#include "apps/quillhour/ScriptRunner.h"
+#include "apps/quillhour/TerminalLines.h"
+
+namespace qh::app {
+namespace {
+
+using Command = Invocation::Command;
+
+const char* nameOf(Command command) {
+  switch (command) {
+    case Command::Demo: return "demo";
+    case Command::List: return "list";
+    case Command::Tags: return "tags";
+    case Command::Tag: return "tag";
+    case Command::Export: return "export";
+    case Command::Run: return "run";
+    case Command::Shell: return "shell";
+  }
+  return "";
+}
+
+int runScript(const Invocation& invocation, Output& output) {
+  std::ifstream file;
+  if (invocation.script != "-") {
+    file.open(invocation.script);
+    if (!file) throw InputError(fmt::format("cannot read the script {}", invocation.script));
+  }
+  Session session(invocation.session, output);
+  StreamLines lines(invocation.script == "-" ? std::cin : file);
+  const std::string source = invocation.script == "-" ? "<stdin>" : invocation.script;
+  const int failures = ScriptRunner(session, output, {source, false}).run(lines);
+  const bool written = session.finish();
+  if (failures > 0)
+    output.error("{}: {} {} failed", source, failures, failures == 1 ? "line" : "lines");
+  return failures == 0 && written ? 0 : 1;
+}
+
+int runShell(const Invocation& invocation, Output& output) {
+  Session session(invocation.session, output);
+  output.line("Outlook is running with {}; type session commands, `quit` to end.",
+              invocation.session.mailbox);
+  TerminalLines lines("quillhour> ");
+  ScriptRunner(session, output, {"line", false}).run(lines);
+  return session.finish() ? 0 : 1;
+}
+
+int runCommand(const Invocation& invocation, Output& output) {
+  if (invocation.command == Command::Demo) return Demo(invocation, output).run();
+  if (invocation.session.mailbox.empty())
+    throw InputError(fmt::format("`{}` needs --mailbox FILE.ics", nameOf(invocation.command)));
+  OneShotCommands oneShot(invocation, output);
+  switch (invocation.command) {
+    case Command::List: return oneShot.list();
+    case Command::Tags: return oneShot.tags();
+    case Command::Tag: return oneShot.tag();
+    case Command::Export: return oneShot.exportTimes();
+    case Command::Run: return runScript(invocation, output);
+    default: return runShell(invocation, output);
+  }
+}
+
+}  // namespace
+
+int Program::run(int argc, const char* const* argv) {
+  CommandLine::Result parsed = CommandLine::parse(argc, argv, output_);
+  if (!parsed.invocation) return parsed.exitStatus;
+  Invocation& invocation = *parsed.invocation;
+  invocation.session.moduleDir = moduleDir();
+  try {
+    return runCommand(invocation, output_);
+  } catch (const InputError& e) {
+    output_.error("quillhour: {}", e.what());
+    return 2;
+  } catch (const std::exception& e) {
+    output_.error("quillhour: {}", e.what());
+    return 1;
+  }
+}
+
+}  // namespace qh::app

@@ -1,0 +1,89 @@
+#include "apps/quillhour/Session.h"
+
+#include "apps/quillhour/Errors.h"
+#include "hosts/sim/mailbox/CalendarError.h"
+
+namespace qh::app {
+
+Session::Session(const SessionOptions& options, Output& output)
+    : output_(output),
+      desktop_(std::make_unique<Desktop>(options)),
+      events_(*desktop_, output),
+      explorer_(*desktop_, output),
+      inspector_(*desktop_, output),
+      export_(*desktop_, output),
+      settings_(*desktop_, output),
+      about_(*desktop_, output),
+      show_(*desktop_, output, events_) {
+  for (const std::string& warning : desktop_->mailbox().warnings())
+    output_.error("warning: {}", warning);
+  for (CommandGroup* group : std::initializer_list<CommandGroup*>{
+           &explorer_, &inspector_, &export_, &settings_, &about_, &show_})
+    for (const std::string& verb : group->verbs()) groups_[verb] = group;
+  // What start-up showed (an alert, a failed handler) comes first.
+  afterCommand();
+}
+
+Session::~Session() = default;
+
+void Session::execute(std::string_view line) {
+  const ParsedCommand command(line);
+  if (command.empty()) return;
+  if (quit_ || desktop_->quitted()) throw CommandError("Outlook has quit");
+  events_.prepare();
+  desktop_->tick();
+  try {
+    dispatch(command);
+  } catch (const CommandError&) {
+    afterCommand();
+    throw;
+  } catch (const std::exception& e) {
+    // The host's own refusals (an item deleted, a control the user cannot reach).
+    afterCommand();
+    throw CommandError(e.what());
+  }
+  afterCommand();
+}
+
+void Session::dispatch(const ParsedCommand& command) {
+  const std::string& verb = command.word(0);
+  if (verb == "quit") {
+    if (command.size() > 1) throw CommandError("\"quit\" takes nothing after it");
+    quit_ = true;
+    return;
+  }
+  const auto group = groups_.find(verb);
+  if (group == groups_.end()) throw CommandError("unknown command \"" + verb + "\"");
+  group->second->run(command);
+}
+
+void Session::afterCommand() {
+  desktop_->followNewWindows();
+  events_.report();
+}
+
+bool Session::finish(bool writeBack) {
+  if (finished_) return true;
+  finished_ = true;
+  desktop_->quit();
+  events_.report();
+  return !writeBack || this->writeBack();
+}
+
+bool Session::writeBack() {
+  sim::MailboxBinding& mailbox = desktop_->mailbox();
+  try {
+    const sim::MailboxChanges changes = mailbox.writeBack();
+    if (changes.any())
+      output_.line("calendar: {} written ({} changed, {} deleted, {} added; the previous file is {}.bak)",
+                   mailbox.path(), changes.changed, changes.deleted, changes.added,
+                   mailbox.path());
+    return true;
+  } catch (const sim::mailbox::CalendarError& e) {
+    output_.error("{}", e.description());
+    output_.error("the calendar was not written back; {} is as it was", mailbox.path());
+    return false;
+  }
+}
+
+}  // namespace qh::app

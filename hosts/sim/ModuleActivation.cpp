@@ -1,0 +1,37 @@
+#include "hosts/sim/ModuleActivation.h"
+
+#include "hosts/sim/system/SimSystem.h"
+
+namespace qh::sim {
+
+ModuleActivation::ModuleActivation(SimSystem& system)
+    : system_(system),
+      controls_(system, [&system](const std::string& path, const char* name) {
+        return system.modules().symbol(path, name);
+      }) {}
+
+std::string ModuleActivation::moduleFileName(const std::string& library) const {
+  return "lib" + library + ".so";
+}
+
+int ModuleActivation::registerServer(const std::string& modulePath) {
+  return system_.registerServer(modulePath);
+}
+
+Ref<Object> ModuleActivation::createAddin(const std::string& progId) {
+  try {
+    return system_.createObject(progId);
+  } catch (const Error& e) {
+    throw Error(e.code(), e.description() + " (" + system_.lastActivationError() + ")");
+  }
+}
+
+Ref<Object> ModuleActivation::createControl(const std::string& classId) {
+  return controls_.create(classId);
+}
+
+std::unique_ptr<ServerActivation> makeServerActivation(SimSystem& system) {
+  return std::make_unique<ModuleActivation>(system);
+}
+
+}  // namespace qh::sim

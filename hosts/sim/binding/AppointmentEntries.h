@@ -1,0 +1,24 @@
+#pragma once
+
+#include "hosts/sim/mailbox/CalendarEntry.h"
+#include "hosts/sim/outlook/AppointmentItem.h"
+
+// How an appointment of the simulated Outlook and an entry of the calendar file stand for
+// each other.
+namespace qh::sim::binding {
+
+// The appointment as it is stored when the mailbox is opened; its EntryID is the entry's key.
+outlook::AppointmentItem::Fields fieldsOf(const mailbox::CalendarEntry& entry);
+
+// What the file is to hold of an appointment: the values it was last saved with (changes not
+// saved yet never reach the mailbox), over `base`, the entry it was read as (empty for an
+// appointment made during the session), which keeps what Outlook does not show: the
+// component, the key, and the recurrence. User properties are the item's saved ones.
+mailbox::CalendarEntry savedEntry(const outlook::AppointmentItem& item,
+                                  mailbox::CalendarEntry base);
+
+// Whether two entries hold the same appointment as far as the file can tell: times to the
+// second, texts exactly, user properties by name, type and value.
+bool sameContent(const mailbox::CalendarEntry& a, const mailbox::CalendarEntry& b);
+
+}  // namespace qh::sim::binding

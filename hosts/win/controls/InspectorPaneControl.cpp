@@ -1,0 +1,135 @@
+#include "hosts/win/controls/InspectorPaneControl.h"
+
+#include <olectl.h>
+
+#include "controls/InspectorPane.h"
+#include "hosts/win/automation/ComConnectionPoint.h"
+#include "hosts/win/automation/ConnectionPointEnumerator.h"
+#include "hosts/win/automation/ErrorInfo.h"
+#include "hosts/win/automation/VariantConversion.h"
+
+namespace qh::win {
+
+ComPtr<IUnknown> InspectorPaneControl::create() {
+  ServerModule& module = ServerModule::instance();
+  auto* made = new InspectorPaneControl(module, module.bridge());
+  return ComPtr<IUnknown>(static_cast<_InspectorPane*>(made));
+}
+
+InspectorPaneControl::InspectorPaneControl(ServerModule& module,
+                                           std::shared_ptr<ObjectBridge> bridge)
+    : DualDispatch<_InspectorPane>(module.typeInfo(IID__InspectorPane), bridge, true),
+      module_(module),
+      bridge_(std::move(bridge)),
+      pane_(makeRef<controls::InspectorPane>(module.system())),
+      events_{DIID___InspectorPane, "__InspectorPane", {}},
+      relay_(bridge_, *pane_, events_) {}
+
+InspectorPaneControl::~InspectorPaneControl() = default;
+
+Object& InspectorPaneControl::automationObject() noexcept {
+  return *pane_;
+}
+
+template <class Call>
+HRESULT InspectorPaneControl::guarded(Call call) noexcept {
+  try {
+    const ComPtr<IUnknown> keepAlive(static_cast<_InspectorPane*>(this));
+    call();
+    return S_OK;
+  } catch (...) {
+    return reportCurrentException(IID__InspectorPane);
+  }
+}
+
+HRESULT InspectorPaneControl::QueryInterface(REFIID iid, void** out) noexcept {
+  if (!out) return E_POINTER;
+  if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch) ||
+      IsEqualIID(iid, IID__InspectorPane))
+    *out = static_cast<_InspectorPane*>(this);
+  else if (IsEqualIID(iid, IID_IProvideClassInfo) || IsEqualIID(iid, IID_IProvideClassInfo2))
+    *out = static_cast<IProvideClassInfo2*>(this);
+  else if (IsEqualIID(iid, IID_IConnectionPointContainer))
+    *out = static_cast<IConnectionPointContainer*>(this);
+  else if (IsEqualIID(iid, IID_ISupportErrorInfo))
+    *out = static_cast<ISupportErrorInfo*>(this);
+  else
+    *out = nullptr;
+  if (!*out) return E_NOINTERFACE;
+  AddRef();
+  return S_OK;
+}
+
+ULONG InspectorPaneControl::AddRef() noexcept {
+  return ++refs_;
+}
+
+ULONG InspectorPaneControl::Release() noexcept {
+  const ULONG left = --refs_;
+  if (left == 0) delete this;
+  return left;
+}
+
+HRESULT InspectorPaneControl::SetAppointmentItem(VARIANT item) noexcept {
+  return guarded([&] { pane_->SetAppointmentItem(fromComVariant(item, *bridge_)); });
+}
+
+HRESULT InspectorPaneControl::FillTagComboBox(VARIANT tags) noexcept {
+  return guarded([&] { pane_->FillTagComboBox(fromComVariant(tags, *bridge_)); });
+}
+
+HRESULT InspectorPaneControl::SetTagComboBoxText(VARIANT text) noexcept {
+  return guarded([&] { pane_->SetTagComboBoxText(fromComVariant(text, *bridge_)); });
+}
+
+HRESULT InspectorPaneControl::GetClassInfo(ITypeInfo** info) noexcept {
+  if (!info) return E_POINTER;
+  *info = nullptr;
+  try {
+    *info = module_.typeInfo(CLSID_InspectorPane).detach();
+    return S_OK;
+  } catch (...) {
+    return hresultFromCurrentException();
+  }
+}
+
+HRESULT InspectorPaneControl::GetGUID(DWORD kind, GUID* guid) noexcept {
+  if (!guid) return E_POINTER;
+  if (kind != GUIDKIND_DEFAULT_SOURCE_DISP_IID) return E_INVALIDARG;
+  *guid = DIID___InspectorPane;
+  return S_OK;
+}
+
+HRESULT InspectorPaneControl::EnumConnectionPoints(IEnumConnectionPoints** points) noexcept {
+  try {
+    if (!points) return E_POINTER;
+    *points =
+        ComPtr<IEnumConnectionPoints>(new ConnectionPointEnumerator({connectionPoint()})).detach();
+    return S_OK;
+  } catch (...) {
+    return hresultFromCurrentException();
+  }
+}
+
+HRESULT InspectorPaneControl::FindConnectionPoint(REFIID iid, IConnectionPoint** point) noexcept {
+  try {
+    if (!point) return E_POINTER;
+    *point = nullptr;
+    if (!IsEqualIID(iid, DIID___InspectorPane)) return CONNECT_E_NOCONNECTION;
+    *point = connectionPoint().detach();
+    return S_OK;
+  } catch (...) {
+    return hresultFromCurrentException();
+  }
+}
+
+ComPtr<IConnectionPoint> InspectorPaneControl::connectionPoint() {
+  const ComPtr<IConnectionPointContainer> self(this);
+  return ComPtr<IConnectionPoint>(new ComConnectionPoint(self, relay_));
+}
+
+HRESULT InspectorPaneControl::InterfaceSupportsErrorInfo(REFIID iid) noexcept {
+  return IsEqualIID(iid, IID__InspectorPane) ? S_OK : S_FALSE;
+}
+
+}  // namespace qh::win

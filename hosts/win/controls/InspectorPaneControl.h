@@ -1,0 +1,78 @@
+#pragma once
+
+#include <windows.h>
+
+#include <QuillhourControls_h.h>
+#include <ocidl.h>
+
+#include <memory>
+
+#include "automation/Ref.h"
+#include "hosts/win/automation/ComPtr.h"
+#include "hosts/win/automation/EventInterface.h"
+#include "hosts/win/automation/EventRelay.h"
+#include "hosts/win/automation/ObjectBridge.h"
+#include "hosts/win/server/DualDispatch.h"
+#include "hosts/win/server/ServerModule.h"
+
+namespace qh::controls {
+class InspectorPane;
+}
+
+namespace qh::win {
+
+// The pane control as the COM class InspectorPane ("QuillhourControls.InspectorPane") that
+// Office creates inside a task pane: the dual interface _InspectorPane (SetAppointmentItem,
+// FillTagComboBox, SetTagComboBoxText), whose calls go to the control's model; the event
+// interface __InspectorPane, which has no events but can be connected to, as a control's
+// default source; and its class information.
+//
+// Its IDispatch also answers the model's members beyond the interface (its caption, its
+// label and tag box by name), so that a host which drives the model by name, as the
+// simulated host does, reaches the same control through COM.
+class InspectorPaneControl final : public DualDispatch<_InspectorPane>,
+                                   public IProvideClassInfo2,
+                                   public IConnectionPointContainer,
+                                   public ISupportErrorInfo {
+ public:
+  // A new control with its first reference; raises when the module's parts cannot be made.
+  static ComPtr<IUnknown> create();
+
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) noexcept override;
+  ULONG STDMETHODCALLTYPE AddRef() noexcept override;
+  ULONG STDMETHODCALLTYPE Release() noexcept override;
+
+  HRESULT STDMETHODCALLTYPE SetAppointmentItem(VARIANT item) noexcept override;
+  HRESULT STDMETHODCALLTYPE FillTagComboBox(VARIANT tags) noexcept override;
+  HRESULT STDMETHODCALLTYPE SetTagComboBoxText(VARIANT text) noexcept override;
+
+  HRESULT STDMETHODCALLTYPE GetClassInfo(ITypeInfo** info) noexcept override;
+  HRESULT STDMETHODCALLTYPE GetGUID(DWORD kind, GUID* guid) noexcept override;
+
+  HRESULT STDMETHODCALLTYPE EnumConnectionPoints(IEnumConnectionPoints** points) noexcept override;
+  HRESULT STDMETHODCALLTYPE FindConnectionPoint(REFIID iid,
+                                                IConnectionPoint** point) noexcept override;
+
+  HRESULT STDMETHODCALLTYPE InterfaceSupportsErrorInfo(REFIID iid) noexcept override;
+
+ protected:
+  Object& automationObject() noexcept override;
+
+ private:
+  InspectorPaneControl(ServerModule& module, std::shared_ptr<ObjectBridge> bridge);
+  ~InspectorPaneControl() override;
+
+  template <class Call>
+  HRESULT guarded(Call call) noexcept;
+  ComPtr<IConnectionPoint> connectionPoint();
+
+  ModuleReference moduleReference_;
+  ServerModule& module_;
+  std::shared_ptr<ObjectBridge> bridge_;
+  Ref<controls::InspectorPane> pane_;
+  EventInterface events_;
+  EventRelay relay_;
+  ULONG refs_ = 0;
+};
+
+}  // namespace qh::win

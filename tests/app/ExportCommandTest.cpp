@@ -1,0 +1,117 @@
+// `quillhour export`: the export dialog driven as a user drives it, the workbook Excel hands
+// over, and the marks and deletions that go back into the calendar file.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "tests/app/LibicalView.h"
+#include "tests/app/ProgramRun.h"
+#include "tests/simexcel/XlsxReader.h"
+
+namespace qh::app::testing {
+namespace {
+
+using ::testing::Contains;
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+using ::testing::Not;
+using ::testing::SizeIs;
+
+// Of the example's last week, ten Times are exported by default: three have no tag, the
+// lunch has a category that is no tag, and the kickoff follow-up (fortnight-15) carries the
+// mark of an earlier export.
+class ExportCommand : public ::testing::Test {
+ protected:
+  ExportCommand() : calendar(folder.exampleCalendar()) {}
+
+  ProgramRun exportLastWeek(std::vector<std::string> options = {}) {
+    std::vector<std::string> args = {"--mailbox", calendar,     "--now", "2026-12-04 17:30:00",
+                                     "export",    "--from",     "2026-11-30",
+                                     "--to",      "2026-12-04"};
+    args.insert(args.end(), options.begin(), options.end());
+    return runQuillhour(args, folder.path());
+  }
+  std::vector<std::string> uidsWith(const std::string& property) {
+    std::vector<std::string> uids;
+    for (const auto& event : readWithLibical(readFile(calendar)).children)
+      if (event.kind == "VEVENT" && !event.only(property).empty())
+        uids.push_back(event.only("UID").front().substr(4, 12));
+    return uids;
+  }
+
+  TestFolder folder;
+  std::string calendar;
+};
+
+TEST_F(ExportCommand, ReportsTheTimesTheHoursPerTagAndWhereTheWorkbookIs) {
+  const ProgramRun run = exportLastWeek({"--diagram"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const std::string workbook = folder.file("Quillhour1.xlsx");
+  EXPECT_THAT(linesOf(run.out),
+              ElementsAre("exported 10 Times, 26.5 hours", "  Atlas     13 hours (4 Times)",
+                          "  Beacon    7.5 hours (2 Times)", "  Internal  2 hours (1 Time)",
+                          "  Support   4 hours (3 Times)", "workbook: " + workbook));
+
+  const sim::XlsxBook book = sim::readXlsx(workbook);
+  const sim::XlsxSheet& data = book.sheet("Quillhour");
+  EXPECT_EQ(data.values.at("D4"), "Atlas: order service");
+  EXPECT_EQ(data.values.at("E4"), "3");
+  EXPECT_EQ(data.values.at("F4"), "Atlas");
+  EXPECT_EQ(data.values.at("D13"), "Security awareness training");
+  EXPECT_FALSE(data.values.count("D14"));
+  EXPECT_NO_THROW(book.sheet("Pivot Table"));
+  EXPECT_THAT(book.sheets, Contains(::testing::Field(&sim::XlsxSheet::isChart, true)));
+  EXPECT_THAT(folder.listing(), ElementsAre("Quillhour1.xlsx", "calendar.ics"))
+      << "an export without marks leaves the calendar as it was";
+}
+
+TEST_F(ExportCommand, MarksGoBackIntoTheFileAndKeepTheTimesOutOfTheNextExport) {
+  ASSERT_EQ(exportLastWeek({"--mark"}).status, 0);
+  EXPECT_THAT(uidsWith("X-QUILLHOUR-QUILLHOUREXPORTED"), SizeIs(11));  // 10 and the old one
+
+  const ProgramRun again = exportLastWeek();
+  EXPECT_EQ(linesOf(again.out).front(), "exported 0 Times, 0 hours");
+  EXPECT_EQ(linesOf(again.out).back(), "workbook: " + folder.file("Quillhour2.xlsx"));
+
+  const ProgramRun all = exportLastWeek({"--exported", "--untagged"});
+  EXPECT_EQ(linesOf(all.out).front(), "exported 15 Times, 33 hours");
+}
+
+TEST_F(ExportCommand, DeletionRemovesTheExportedTimesUpToTheStartOfTheLastDay) {
+  ASSERT_EQ(exportLastWeek({"--delete"}).status, 0);
+  const auto deleted = [&](const char* id) {
+    return readFile(calendar).find(std::string("UID:") + id) == std::string::npos;
+  };
+  EXPECT_TRUE(deleted("fortnight-16"));
+  EXPECT_TRUE(deleted("fortnight-26"));
+  EXPECT_FALSE(deleted("fortnight-18")) << "untagged, so not exported";
+  // The deletion pass ends at the end picker's midnight: the last day's Times stay, marked.
+  EXPECT_FALSE(deleted("fortnight-27"));
+  EXPECT_THAT(uidsWith("X-QUILLHOUR-QUILLHOURDELETED"),
+              ElementsAre("fortnight-27", "fortnight-28", "fortnight-29"));
+}
+
+TEST_F(ExportCommand, MinutesDescriptionsAndAnOutputFileOfTheUsersChoice) {
+  const ProgramRun run =
+      exportLastWeek({"--minutes", "--description", "--untagged", "-o", "week.xlsx"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(linesOf(run.out).front(), "exported 14 Times, 32 hours");
+  EXPECT_EQ(linesOf(run.out).back(), "workbook: " + folder.file("week.xlsx"));
+  EXPECT_THAT(folder.listing(), Not(Contains("Quillhour1.xlsx")));
+  const sim::XlsxBook book = sim::readXlsx(folder.file("week.xlsx"));
+  const sim::XlsxSheet& data = book.sheet("Quillhour");
+  EXPECT_EQ(data.values.at("E4"), "180");
+  EXPECT_EQ(data.values.at("G10"), "Accounts, laptop, first tasks");
+  EXPECT_FALSE(data.hiddenColumns.count(7));
+}
+
+TEST_F(ExportCommand, WorkbooksGoToTheOutputFolder) {
+  std::filesystem::create_directory(folder.file("out"));
+  const ProgramRun there = runQuillhour({"--mailbox", calendar, "--out", "out", "export", "--from",
+                                         "2026-11-30", "--to", "2026-11-30"},
+                                        folder.path());
+  EXPECT_EQ(linesOf(there.out).back(), "workbook: " + folder.file("out/Quillhour1.xlsx"));
+  EXPECT_THAT(linesOf(there.out).front(), HasSubstr("exported 2 Times"));
+}
+
+}  // namespace
+}  // namespace qh::app::testing

@@ -1,0 +1,131 @@
+// The roads a user walks in a session: a new Time in its own window, the task pane, the tag
+// list in the settings dialog, and the About box.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "tests/app/LibicalView.h"
+#include "tests/app/ProgramRun.h"
+
+namespace qh::app::testing {
+namespace {
+
+using ::testing::Contains;
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+
+class SessionRoads : public ::testing::Test {
+ protected:
+  SessionRoads() : calendar(folder.exampleCalendar()) {}
+
+  ProgramRun script(const std::string& lines, std::vector<std::string> options = {}) {
+    std::vector<std::string> args = {"--mailbox", calendar, "--now", "2026-12-04 17:30:00"};
+    args.insert(args.end(), options.begin(), options.end());
+    args.insert(args.end(), {"run", "-"});
+    return runQuillhour(args, folder.path(), lines);
+  }
+
+  TestFolder folder;
+  std::string calendar;
+};
+
+TEST_F(SessionRoads, ANewTimeSavedInItsWindowJoinsTheCalendarFile) {
+  const ProgramRun run = script(
+      "press New Time\n"
+      "inspector set subject Beacon: release notes\n"
+      "inspector set start 2026-12-07 09:00\n"
+      "inspector set duration 45\n"
+      "inspector choose-tag Beacon\n"
+      "inspector save\n"
+      "inspector close\n"
+      "list from 2026-12-07 to 2026-12-07\n");
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_THAT(linesOf(run.out),
+              Contains(HasSubstr("\t2026-12-07 09:00\t45\tBeacon\tBeacon: release notes")));
+  EXPECT_THAT(run.out, HasSubstr("0 changed, 0 deleted, 1 added"));
+
+  const LibicalComponent file = readWithLibical(readFile(calendar));
+  const auto added = std::find_if(file.children.begin(), file.children.end(), [](const auto& c) {
+    return c.only("SUMMARY") == std::vector<std::string>{"SUMMARY:Beacon: release notes\r\n"};
+  });
+  ASSERT_NE(added, file.children.end());
+  EXPECT_THAT(added->only("CATEGORIES"), ElementsAre("CATEGORIES:Beacon\r\n"));
+  EXPECT_THAT(added->only("DTSTART").front(), HasSubstr("20261207T090000"));
+  EXPECT_THAT(added->only("DTEND").front(), HasSubstr("20261207T094500"));
+}
+
+TEST_F(SessionRoads, AnInspectorClosedWithoutSavingLeavesTheFileAlone) {
+  const ProgramRun run = script(
+      "open fortnight-18@example.com\n"
+      "pane choose-tag Atlas\n"
+      "show inspector\n"
+      "inspector close\n",
+      {"--answer", "cancel"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_THAT(linesOf(run.out),
+              ElementsAre("inspector: \"Code review\"", "bar: visible", "tag box: \"\"",
+                          "list: [\"Atlas\", \"Beacon\", \"Internal\", \"Support\"]",
+                          "pane: visible", "pane tag box: \"Atlas\"",
+                          "pane list: [\"Atlas\", \"Beacon\", \"Internal\", \"Support\"]"));
+  EXPECT_THAT(folder.listing(), ElementsAre("calendar.ics"));
+}
+
+TEST_F(SessionRoads, WithoutTaskPanesAnInspectorHasOnlyItsBar) {
+  const ProgramRun run = script(
+      "open fortnight-18@example.com\n"
+      "show inspector\n"
+      "pane choose-tag Atlas\n",
+      {"--no-task-panes"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(linesOf(run.out).back(), "pane: none");
+  EXPECT_THAT(run.err, HasSubstr("<stdin>:3: this Outlook has no task panes"));
+}
+
+TEST_F(SessionRoads, TheSettingsDialogEditsAndStoresTheTagList) {
+  const ProgramRun run = script(
+      "press Settings\n"
+      "settings type  Project;X \n"
+      "settings enter\n"
+      "settings type beta\n"
+      "settings add\n"
+      "settings select Beacon; Support\n"
+      "settings delete\n"
+      "settings save\n"
+      "show tags\n"
+      "show bar\n");
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_THAT(linesOf(run.out),
+              ElementsAre("[Atlas]", "[beta]", "[Internal]", "[ProjectX]", "bar: visible",
+                          "tag box: \"\"",
+                          "list: [\"Atlas\", \"beta\", \"Internal\", \"ProjectX\"]",
+                          HasSubstr("1 changed, 0 deleted, 0 added")));
+  EXPECT_THAT(readWithLibical(readFile(calendar))
+                  .event("fortnight-settings@example.com")
+                  .only("DESCRIPTION"),
+              ElementsAre("DESCRIPTION:Atlas\\; beta\\; Internal\\; ProjectX\r\n"));
+}
+
+TEST_F(SessionRoads, CancellingTheSettingsDialogIsLogged) {
+  const ProgramRun run = script("press Settings\nsettings cancel\nshow log\nshow tags\n");
+  EXPECT_THAT(linesOf(run.out), Contains("5:30:00 PM: SettingsFormItem_Cancel: Cancelled"));
+  EXPECT_THAT(folder.listing(), ElementsAre("calendar.ics"));
+}
+
+TEST_F(SessionRoads, TheAboutBoxOpensItsLinksAndReportsAMissingSystemInfo) {
+  const ProgramRun run = script(
+      "press About Quillhour\n"
+      "about manual\n"
+      "about sysinfo\n"
+      "about ok\n"
+      "about web\n");
+  EXPECT_EQ(run.status, 1);
+  const auto lines = linesOf(run.out);
+  ASSERT_EQ(lines.size(), 2u) << run.out;
+  EXPECT_THAT(lines[0], HasSubstr("\\Quillhour User Manual.pdf"));
+  EXPECT_EQ(lines[1], "message box: Quillhour: System Information Is Unavailable At This Time");
+  EXPECT_THAT(run.err, HasSubstr("<stdin>:5: the About box (press About Quillhour) is not open"));
+}
+
+}  // namespace
+}  // namespace qh::app::testing
