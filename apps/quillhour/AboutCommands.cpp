@@ -5,9 +5,11 @@
 namespace qh::app {
 
 void AboutCommands::run(const ParsedCommand& command) {
-  static const std::pair<const char*, const char*> kClicks[] = {
-      {"web", "LabelWeb"},         {"email", "LabelEmail"}, {"manual", "LabelManual"},
-      {"sysinfo", "cmdSysInfo"},   {"ok", "cmdOK"}};
+  static const std::pair<const char*, const char*> kClicks[] = {{"web", "LabelWeb"},
+                                                                {"email", "LabelEmail"},
+                                                                {"manual", "LabelManual"},
+                                                                {"sysinfo", "cmdSysInfo"},
+                                                                {"ok", "cmdOK"}};
   const std::string& what = word(command, 1, "web, email, manual, sysinfo or ok");
   noMore(command, 2);
   for (const auto& [name, control] : kClicks) {

@@ -16,8 +16,8 @@ const std::string& CommandGroup::word(const ParsedCommand& command, std::size_t 
 
 void CommandGroup::noMore(const ParsedCommand& command, std::size_t i) {
   if (i < command.size())
-    throw CommandError(fmt::format("unexpected \"{}\" after \"{}\"", command.textFrom(i),
-                                   command.word(i - 1)));
+    throw CommandError(
+        fmt::format("unexpected \"{}\" after \"{}\"", command.textFrom(i), command.word(i - 1)));
 }
 
 Date CommandGroup::date(const std::string& text) {

@@ -25,8 +25,7 @@ class CommandGroup {
   Output& output() { return output_; }
 
   // Argument checks shared by the groups; each raises CommandError naming what is wrong.
-  static const std::string& word(const ParsedCommand& command, std::size_t i,
-                                 const char* expected);
+  static const std::string& word(const ParsedCommand& command, std::size_t i, const char* expected);
   static void noMore(const ParsedCommand& command, std::size_t i);
   static Date date(const std::string& text);
   static bool onOff(const ParsedCommand& command, std::size_t i);

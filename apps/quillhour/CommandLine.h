@@ -14,7 +14,7 @@ class CommandLine {
  public:
   struct Result {
     std::optional<Invocation> invocation;  // none: nothing to run
-    int exitStatus = 0;                     // when there is none: 0 after help, 2 for bad input
+    int exitStatus = 0;                    // when there is none: 0 after help, 2 for bad input
   };
 
   static Result parse(int argc, const char* const* argv, Output& output);

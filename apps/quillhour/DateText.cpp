@@ -64,8 +64,7 @@ std::optional<Date> parseDateTime(std::string_view text) {
   if (!minute) return std::nullopt;
   std::optional<int> second = 0;
   if (takeChar(text, ':')) second = takeNumber(text, 2);
-  if (!second || !text.empty() || *hour > 23 || *minute > 59 || *second > 59)
-    return std::nullopt;
+  if (!second || !text.empty() || *hour > 23 || *minute > 59 || *second > 59) return std::nullopt;
   parts->hour = *hour;
   parts->minute = *minute;
   parts->second = *second;

@@ -14,7 +14,9 @@ namespace {
 namespace fs = std::filesystem;
 
 // The script's clock: the Friday evening at the end of the example fortnight.
-Date demoNow() { return Date::fromParts(2026, 12, 4, 17, 30, 0); }
+Date demoNow() {
+  return Date::fromParts(2026, 12, 4, 17, 30, 0);
+}
 
 }  // namespace
 
@@ -32,8 +34,8 @@ fs::path Demo::prepareCalendar(const fs::path& out) {
 }
 
 int Demo::run() {
-  const fs::path out = invocation_.outGiven ? fs::path(invocation_.session.outDir)
-                                            : fs::path(kDefaultOut);
+  const fs::path out =
+      invocation_.outGiven ? fs::path(invocation_.session.outDir) : fs::path(kDefaultOut);
   const fs::path script = fs::path(examplesDir()) / kScript;
   std::ifstream lines(script);
   if (!lines) throw InputError(fmt::format("cannot read {}", script.string()));
@@ -55,7 +57,8 @@ int Demo::run() {
 
   output_.line("");
   if (!session.desktop().workbooks().empty())
-    output_.line("The workbook: {}", fs::absolute(session.desktop().workbooks().back().path).string());
+    output_.line("The workbook: {}",
+                 fs::absolute(session.desktop().workbooks().back().path).string());
   output_.line("The updated calendar: {} (as it was before: {}.bak)",
                fs::absolute(options.mailbox).string(), fs::absolute(options.mailbox).string());
   return failures == 0 && written ? 0 : 1;

@@ -127,7 +127,9 @@ Explorer& Desktop::explorer() {
   return *explorer_;
 }
 
-void Desktop::makeCurrent(Explorer& explorer) { explorer_ = Ref<Explorer>(&explorer); }
+void Desktop::makeCurrent(Explorer& explorer) {
+  explorer_ = Ref<Explorer>(&explorer);
+}
 
 Inspector& Desktop::inspector() {
   if (inspector_ && !inspector_->closed()) return *inspector_;
@@ -137,7 +139,9 @@ Inspector& Desktop::inspector() {
   return *inspector_;
 }
 
-void Desktop::makeCurrent(Inspector& inspector) { inspector_ = Ref<Inspector>(&inspector); }
+void Desktop::makeCurrent(Inspector& inspector) {
+  inspector_ = Ref<Inspector>(&inspector);
+}
 
 Folder& Desktop::folder(std::string_view which) {
   if (which == "calendar") return outlook().folder(sim::outlook::kFolderCalendar);

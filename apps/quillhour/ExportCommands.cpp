@@ -69,8 +69,8 @@ void ExportCommands::pickDate(const char* picker, Date date) {
   const Date first = control->get("MinDate").toDate();
   const Date last = control->get("MaxDate").toDate();
   if (date < first.dateOnly() || date > last)
-    throw CommandError(fmt::format("the dialog's dates run from {} to {}", formatDate(first),
-                                   formatDate(last)));
+    throw CommandError(
+        fmt::format("the dialog's dates run from {} to {}", formatDate(first), formatDate(last)));
   control->call("Pick", date);
 }
 
@@ -80,8 +80,7 @@ void ExportCommands::check(const std::string& option, bool on) {
     dialog()->getObject(control)->put("Value", Variant(on ? 1 : 0));
     return;
   }
-  throw CommandError(
-      fmt::format("\"{}\" is not one of: {}", option, joined(optionNames())));
+  throw CommandError(fmt::format("\"{}\" is not one of: {}", option, joined(optionNames())));
 }
 
 void ExportCommands::go() {

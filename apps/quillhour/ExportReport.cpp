@@ -7,9 +7,13 @@
 namespace qh::app {
 namespace {
 
-std::string times(int n) { return n == 1 ? "1 Time" : fmt::format("{} Times", n); }
+std::string times(int n) {
+  return n == 1 ? "1 Time" : fmt::format("{} Times", n);
+}
 
-std::string hours(double h) { return formatHours(h) + (h == 1 ? " hour" : " hours"); }
+std::string hours(double h) {
+  return formatHours(h) + (h == 1 ? " hour" : " hours");
+}
 
 }  // namespace
 

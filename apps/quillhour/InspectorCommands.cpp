@@ -75,7 +75,8 @@ void InspectorCommands::inspector(const ParsedCommand& command) {
 }
 
 void InspectorCommands::set(const ParsedCommand& command) {
-  const std::string& field = word(command, 2, "a field (subject, start, duration, body, categories)");
+  const std::string& field =
+      word(command, 2, "a field (subject, start, duration, body, categories)");
   const char* name = fieldName(field);
   if (!name) unknown(command, 2, "subject, start, duration, body, categories");
   desktop().inspector().item().put(name, fieldValue(field, command.textFrom(3)));

@@ -12,8 +12,12 @@ std::string fromEnvironment(const char* name, const char* fallback) {
 
 }  // namespace
 
-std::string moduleDir() { return fromEnvironment("QH_MODULE_DIR", QH_DEFAULT_MODULE_DIR); }
+std::string moduleDir() {
+  return fromEnvironment("QH_MODULE_DIR", QH_DEFAULT_MODULE_DIR);
+}
 
-std::string examplesDir() { return fromEnvironment("QH_EXAMPLES_DIR", QH_DEFAULT_EXAMPLES_DIR); }
+std::string examplesDir() {
+  return fromEnvironment("QH_EXAMPLES_DIR", QH_DEFAULT_EXAMPLES_DIR);
+}
 
 }  // namespace qh::app

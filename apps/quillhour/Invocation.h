@@ -18,9 +18,9 @@ struct Invocation {
 
   std::optional<Date> from;  // list, export
   std::optional<Date> to;
-  std::optional<std::string> setTags;  // tags --set
-  std::string tag;                     // tag
-  std::vector<std::string> entryIds;   // tag
+  std::optional<std::string> setTags;      // tags --set
+  std::string tag;                         // tag
+  std::vector<std::string> entryIds;       // tag
   std::vector<std::string> exportOptions;  // export: the check boxes to tick
   std::string workbook;                    // export -o
   std::string script;                      // run: a file, or "-" for standard input

@@ -20,7 +20,9 @@ std::string text(sim::outlook::Item& item, const char* name) {
   }
 }
 
-std::string yesNo(bool v) { return v ? "yes" : "no"; }
+std::string yesNo(bool v) {
+  return v ? "yes" : "no";
+}
 
 std::string userPropertyValue(const Variant& value) {
   if (value.isDate()) return formatDateTime(value.toDate());
@@ -47,8 +49,8 @@ std::string listLine(sim::outlook::Item& item) {
   const std::string start = appointment ? formatMinute(appointment->start()) : "";
   const std::string minutes =
       appointment ? std::to_string(appointment->durationMinutes()) : std::string();
-  return fmt::format("{}\t{}\t{}\t{}\t{}", item.entryId(), start, minutes,
-                     text(item, "Categories"), text(item, "Subject"));
+  return fmt::format("{}\t{}\t{}\t{}\t{}", item.entryId(), start, minutes, text(item, "Categories"),
+                     text(item, "Subject"));
 }
 
 std::vector<std::string> itemLines(sim::outlook::Item& item) {

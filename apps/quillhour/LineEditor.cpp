@@ -4,7 +4,9 @@ namespace qh::app {
 namespace {
 
 // UTF-8 continuation bytes belong to the character before them.
-bool continuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+bool continuation(char c) {
+  return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
 
 }  // namespace
 

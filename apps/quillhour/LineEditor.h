@@ -17,8 +17,8 @@ class LineEditor {
   const std::vector<std::string>& history() const { return history_; }
 
   void insert(std::string_view typed);
-  void backspace();    // the character before the cursor
-  void erase();        // the character at the cursor
+  void backspace();  // the character before the cursor
+  void erase();      // the character at the cursor
   void left();
   void right();
   void home() { cursor_ = 0; }

@@ -41,9 +41,8 @@ int OneShotCommands::inSession(const std::function<void(Session&)>& steps) {
 }
 
 int OneShotCommands::list() {
-  return inSession([&](Session& session) {
-    session.show().list(invocation_.from, invocation_.to);
-  });
+  return inSession(
+      [&](Session& session) { session.show().list(invocation_.from, invocation_.to); });
 }
 
 int OneShotCommands::tags() {
@@ -102,8 +101,7 @@ int OneShotCommands::exportTimes() {
     const auto& wanted = invocation_.exportOptions;
     for (const std::string& option : ExportCommands::optionNames())
       dialog.check(option, std::find(wanted.begin(), wanted.end(), option) != wanted.end());
-    if (!invocation_.workbook.empty())
-      session.events().deliverNextWorkbookTo(invocation_.workbook);
+    if (!invocation_.workbook.empty()) session.events().deliverNextWorkbookTo(invocation_.workbook);
     const std::size_t before = session.desktop().workbooks().size();
     session.execute("export go");
     if (session.desktop().workbooks().size() == before) {

@@ -17,13 +17,20 @@ using Command = Invocation::Command;
 
 const char* nameOf(Command command) {
   switch (command) {
-    case Command::Demo: return "demo";
-    case Command::List: return "list";
-    case Command::Tags: return "tags";
-    case Command::Tag: return "tag";
-    case Command::Export: return "export";
-    case Command::Run: return "run";
-    case Command::Shell: return "shell";
+    case Command::Demo:
+      return "demo";
+    case Command::List:
+      return "list";
+    case Command::Tags:
+      return "tags";
+    case Command::Tag:
+      return "tag";
+    case Command::Export:
+      return "export";
+    case Command::Run:
+      return "run";
+    case Command::Shell:
+      return "shell";
   }
   return "";
 }
@@ -59,12 +66,18 @@ int runCommand(const Invocation& invocation, Output& output) {
     throw InputError(fmt::format("`{}` needs --mailbox FILE.ics", nameOf(invocation.command)));
   OneShotCommands oneShot(invocation, output);
   switch (invocation.command) {
-    case Command::List: return oneShot.list();
-    case Command::Tags: return oneShot.tags();
-    case Command::Tag: return oneShot.tag();
-    case Command::Export: return oneShot.exportTimes();
-    case Command::Run: return runScript(invocation, output);
-    default: return runShell(invocation, output);
+    case Command::List:
+      return oneShot.list();
+    case Command::Tags:
+      return oneShot.tags();
+    case Command::Tag:
+      return oneShot.tag();
+    case Command::Export:
+      return oneShot.exportTimes();
+    case Command::Run:
+      return runScript(invocation, output);
+    default:
+      return runShell(invocation, output);
   }
 }
 

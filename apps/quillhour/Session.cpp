@@ -1,13 +1,23 @@
 #include "apps/quillhour/Session.h"
 
 #include "apps/quillhour/Errors.h"
+#include "apps/quillhour/ProgressTicker.h"
 #include "hosts/sim/mailbox/CalendarError.h"
 
 namespace qh::app {
+namespace {
+
+// A large calendar takes a moment to read and to file into the calendar folder.
+std::unique_ptr<Desktop> openDesktop(const SessionOptions& options, Output& output) {
+  ProgressTicker ticker(output.err(), "reading " + options.mailbox);
+  return std::make_unique<Desktop>(options);
+}
+
+}  // namespace
 
 Session::Session(const SessionOptions& options, Output& output)
     : output_(output),
-      desktop_(std::make_unique<Desktop>(options)),
+      desktop_(openDesktop(options, output)),
       events_(*desktop_, output),
       explorer_(*desktop_, output),
       inspector_(*desktop_, output),
@@ -17,8 +27,8 @@ Session::Session(const SessionOptions& options, Output& output)
       show_(*desktop_, output, events_) {
   for (const std::string& warning : desktop_->mailbox().warnings())
     output_.error("warning: {}", warning);
-  for (CommandGroup* group : std::initializer_list<CommandGroup*>{
-           &explorer_, &inspector_, &export_, &settings_, &about_, &show_})
+  for (CommandGroup* group : std::initializer_list<CommandGroup*>{&explorer_, &inspector_, &export_,
+                                                                  &settings_, &about_, &show_})
     for (const std::string& verb : group->verbs()) groups_[verb] = group;
   // What start-up showed (an alert, a failed handler) comes first.
   afterCommand();
@@ -73,11 +83,14 @@ bool Session::finish(bool writeBack) {
 bool Session::writeBack() {
   sim::MailboxBinding& mailbox = desktop_->mailbox();
   try {
-    const sim::MailboxChanges changes = mailbox.writeBack();
+    const sim::MailboxChanges changes = [&] {
+      ProgressTicker ticker(output_.err(), "writing " + mailbox.path());
+      return mailbox.writeBack();
+    }();
     if (changes.any())
-      output_.line("calendar: {} written ({} changed, {} deleted, {} added; the previous file is {}.bak)",
-                   mailbox.path(), changes.changed, changes.deleted, changes.added,
-                   mailbox.path());
+      output_.line(
+          "calendar: {} written ({} changed, {} deleted, {} added; the previous file is {}.bak)",
+          mailbox.path(), changes.changed, changes.deleted, changes.added, mailbox.path());
     return true;
   } catch (const sim::mailbox::CalendarError& e) {
     output_.error("{}", e.description());

@@ -81,8 +81,8 @@ std::filesystem::path SessionEvents::deliver(const std::filesystem::path& writte
   std::filesystem::rename(written, target, error);
   if (error) {
     // Another file system: copy, then remove what Excel wrote.
-    std::filesystem::copy_file(written, target,
-                               std::filesystem::copy_options::overwrite_existing, error);
+    std::filesystem::copy_file(written, target, std::filesystem::copy_options::overwrite_existing,
+                               error);
     if (!error) std::filesystem::remove(written, error);
   }
   if (!error) return target;

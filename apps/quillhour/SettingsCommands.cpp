@@ -29,8 +29,7 @@ std::vector<std::string> splitTexts(const std::string& text) {
 }  // namespace
 
 void SettingsCommands::run(const ParsedCommand& command) {
-  const std::string& what =
-      word(command, 1, "type, enter, add, select, delete, save or cancel");
+  const std::string& what = word(command, 1, "type, enter, add, select, delete, save or cancel");
   if (what == "type") return type(command.textFrom(2));
   if (what == "select") return select(splitTexts(command.textFrom(2)));
   noMore(command, 2);
@@ -80,6 +79,8 @@ void SettingsCommands::select(const std::vector<std::string>& texts) {
   }
 }
 
-void SettingsCommands::click(const char* button) { dialog()->getObject(button)->call("Click"); }
+void SettingsCommands::click(const char* button) {
+  dialog()->getObject(button)->call("Click");
+}
 
 }  // namespace qh::app

@@ -28,8 +28,7 @@ void ShowCommands::run(const ParsedCommand& command) {
 }
 
 void ShowCommands::show(const ParsedCommand& command) {
-  const std::string& what =
-      word(command, 1, "bar, inspector, log, tags, alerts or item ID");
+  const std::string& what = word(command, 1, "bar, inspector, log, tags, alerts or item ID");
   if (what == "item") {
     const std::string& id = word(command, 2, "an EntryID");
     noMore(command, 3);
@@ -99,9 +98,8 @@ void ShowCommands::list(std::optional<Date> from, std::optional<Date> to) {
     if ((from && day < *from) || (to && day > *to)) continue;
     shown.push_back(appointment);
   }
-  std::stable_sort(shown.begin(), shown.end(), [](const auto* a, const auto* b) {
-    return a->start() < b->start();
-  });
+  std::stable_sort(shown.begin(), shown.end(),
+                   [](const auto* a, const auto* b) { return a->start() < b->start(); });
   for (AppointmentItem* appointment : shown) output().line("{}", listLine(*appointment));
 }
 

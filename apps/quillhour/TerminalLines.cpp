@@ -72,20 +72,42 @@ bool TerminalLines::handleKey(bool& endOfInput) {
   if (!c || (*c == kCtrlD && editor_.text().empty())) return endOfInput = true;
   switch (*c) {
     case '\r':
-    case '\n': return true;
-    case kCtrlA: editor_.home(); return false;
-    case kCtrlE: editor_.end(); return false;
-    case kCtrlB: editor_.left(); return false;
-    case kCtrlF: editor_.right(); return false;
-    case kCtrlD: editor_.erase(); return false;
-    case kCtrlK: editor_.killToEnd(); return false;
+    case '\n':
+      return true;
+    case kCtrlA:
+      editor_.home();
+      return false;
+    case kCtrlE:
+      editor_.end();
+      return false;
+    case kCtrlB:
+      editor_.left();
+      return false;
+    case kCtrlF:
+      editor_.right();
+      return false;
+    case kCtrlD:
+      editor_.erase();
+      return false;
+    case kCtrlK:
+      editor_.killToEnd();
+      return false;
     case kCtrlU:
-    case kCtrlC: editor_.clear(); return false;
-    case kCtrlP: editor_.older(); return false;
-    case kCtrlN: editor_.newer(); return false;
+    case kCtrlC:
+      editor_.clear();
+      return false;
+    case kCtrlP:
+      editor_.older();
+      return false;
+    case kCtrlN:
+      editor_.newer();
+      return false;
     case kCtrlH:
-    case kDelete: editor_.backspace(); return false;
-    case kEscape: break;
+    case kDelete:
+      editor_.backspace();
+      return false;
+    case kEscape:
+      break;
     default:
       if (static_cast<unsigned char>(*c) >= 0x20) editor_.insert(std::string(1, *c));
       return false;
@@ -96,16 +118,29 @@ bool TerminalLines::handleKey(bool& endOfInput) {
   const std::optional<char> code = readByte();
   if (!code) return false;
   switch (*code) {
-    case 'A': editor_.older(); break;
-    case 'B': editor_.newer(); break;
-    case 'C': editor_.right(); break;
-    case 'D': editor_.left(); break;
-    case 'H': editor_.home(); break;
-    case 'F': editor_.end(); break;
+    case 'A':
+      editor_.older();
+      break;
+    case 'B':
+      editor_.newer();
+      break;
+    case 'C':
+      editor_.right();
+      break;
+    case 'D':
+      editor_.left();
+      break;
+    case 'H':
+      editor_.home();
+      break;
+    case 'F':
+      editor_.end();
+      break;
     case '3':
       if (readByte() == '~') editor_.erase();
       break;
-    default: break;
+    default:
+      break;
   }
   return false;
 }

@@ -2,4 +2,6 @@
 
 #include "apps/quillhour/Program.h"
 
-int main(int argc, char** argv) { return qh::app::Program(std::cout, std::cerr).run(argc, argv); }
+int main(int argc, char** argv) {
+  return qh::app::Program(std::cout, std::cerr).run(argc, argv);
+}

@@ -1,6 +1,7 @@
 #include "hosts/sim/ModuleActivation.h"
 
 #include "hosts/sim/system/SimSystem.h"
+#include "platform/ModuleAbi.h"
 
 namespace qh::sim {
 
@@ -10,12 +11,22 @@ ModuleActivation::ModuleActivation(SimSystem& system)
         return system.modules().symbol(path, name);
       }) {}
 
-std::string ModuleActivation::moduleFileName(const std::string& library) const {
-  return "lib" + library + ".so";
+std::string ModuleActivation::modulePath(const std::string& folder,
+                                         const std::string& library) const {
+  return folder + "/lib" + library + ".so";
 }
 
 int ModuleActivation::registerServer(const std::string& modulePath) {
   return system_.registerServer(modulePath);
+}
+
+int ModuleActivation::unregisterServer(const std::string& modulePath) {
+  auto unregister = reinterpret_cast<QhUnregisterServerFn>(
+      system_.modules().symbol(modulePath, kQhUnregisterServerSymbol));
+  if (!unregister)
+    throw Error(static_cast<std::int32_t>(ErrorCode::FileNotFound),
+                modulePath + " exports no " + kQhUnregisterServerSymbol);
+  return unregister(&system_);
 }
 
 Ref<Object> ModuleActivation::createAddin(const std::string& progId) {

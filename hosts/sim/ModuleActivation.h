@@ -12,8 +12,9 @@ class ModuleActivation final : public ServerActivation {
  public:
   explicit ModuleActivation(SimSystem& system);
 
-  std::string moduleFileName(const std::string& library) const override;
+  std::string modulePath(const std::string& folder, const std::string& library) const override;
   int registerServer(const std::string& modulePath) override;
+  int unregisterServer(const std::string& modulePath) override;
   // A failure names the step that failed after COM's own text, in parentheses.
   Ref<Object> createAddin(const std::string& progId) override;
   Ref<Object> createControl(const std::string& classId) override;

@@ -18,11 +18,14 @@ class ServerActivation {
  public:
   virtual ~ServerActivation() = default;
 
-  // The file name of a library's module in this build ("libQuillhour.so", "Quillhour.dll").
-  virtual std::string moduleFileName(const std::string& library) const = 0;
+  // A library's module in a folder, as this build names it and COM records its path
+  // ("<folder>/libQuillhour.so", "<folder>\Quillhour.dll").
+  virtual std::string modulePath(const std::string& folder, const std::string& library) const = 0;
   // regsvr32: the module writes its registration; answers its result (0 on success). Raises
   // Error when the module cannot be loaded or has no registration entry.
   virtual int registerServer(const std::string& modulePath) = 0;
+  // regsvr32 /u: the module removes its registration; answers its result.
+  virtual int unregisterServer(const std::string& modulePath) = 0;
   // The add-in object Outlook creates for a ProgID; raises Error with the reason when there
   // is none.
   virtual Ref<Object> createAddin(const std::string& progId) = 0;

@@ -53,12 +53,18 @@ std::string SimHost::modulePath(const std::string& fileName) const {
 }
 
 std::string SimHost::libraryPath(const std::string& library) const {
-  return modulePath(activation_->moduleFileName(library));
+  return activation_->modulePath(options_.moduleDir, library);
 }
 
 bool SimHost::install() {
   const bool addin = loader_->registerModule(libraryPath("Quillhour"));
   const bool controls = loader_->registerModule(libraryPath("QuillhourControls"));
+  return addin && controls;
+}
+
+bool SimHost::uninstall() {
+  const bool addin = activation_->unregisterServer(libraryPath("Quillhour")) == 0;
+  const bool controls = activation_->unregisterServer(libraryPath("QuillhourControls")) == 0;
   return addin && controls;
 }
 

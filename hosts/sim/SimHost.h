@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "hosts/sim/excel/WorkbookFileWriter.h"
 #include "hosts/sim/ServerActivation.h"
+#include "hosts/sim/excel/WorkbookFileWriter.h"
 #include "hosts/sim/office/CTPFactory.h"
 #include "hosts/sim/office/EventFailureLog.h"
 #include "hosts/sim/outlook/AddinLoader.h"
@@ -50,6 +50,8 @@ class SimHost {
 
   // regsvr32 of the add-in and of its control library; false if either failed.
   bool install();
+  // regsvr32 /u of both; false if either failed.
+  bool uninstall();
   // Outlook starts: the add-ins connect, then start-up completes.
   void start();
   // Outlook quits: Quit, then the add-ins' shutdown.
@@ -62,7 +64,8 @@ class SimHost {
 
   // A file in the module folder.
   std::string modulePath(const std::string& fileName) const;
-  // The module of a library ("Quillhour", "QuillhourControls") as this build names it.
+  // The module of a library ("Quillhour", "QuillhourControls") as this build names it and
+  // its registration records it.
   std::string libraryPath(const std::string& library) const;
 
  private:

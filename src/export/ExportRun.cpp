@@ -75,7 +75,9 @@ void ExportRun::openWorkbook() {
 bool ExportRun::chooseFolder() {
   folder_ = form_.exportFolder();
   if (!folder_)
-    steps_([&] { folder_ = core::addinNameSpace().getObject("GetDefaultFolder", core::olFolderCalendar); });
+    steps_([&] {
+      folder_ = core::addinNameSpace().getObject("GetDefaultFolder", core::olFolderCalendar);
+    });
   return static_cast<bool>(folder_);
 }
 
@@ -95,8 +97,8 @@ std::string ExportRun::filterDate(Date d, bool withTime) const {
 void ExportRun::selectTimes() {
   const Date start = form_.StartDate.value().dateOnly();
   const Date end = form_.EndDate.value().addDays(1).dateOnly();
-  const std::string filter =
-      "[Start] >= '" + filterDate(start, false) + "' And [Start] < '" + filterDate(end, false) + "'";
+  const std::string filter = "[Start] >= '" + filterDate(start, false) + "' And [Start] < '" +
+                             filterDate(end, false) + "'";
   Ref<Object> items, item;
   steps_([&] { items = use(folder_->getObject("Items")).getObject("Restrict", filter); });
   steps_([&] { use(items).call("Sort", "[Start]"); });
@@ -174,7 +176,8 @@ bool ExportRun::writeRow(Object& item) {
     return form_.CheckExportInMinutes.checked() ? minutes : Variant(minutes.toInt32() / 60.0);
   });
   cell(6, [&] { return asText(item.get("Categories").toString()); });
-  if (form_.CheckDescription.checked()) cell(7, [&] { return asText(item.get("Body").toString()); });
+  if (form_.CheckDescription.checked())
+    cell(7, [&] { return asText(item.get("Body").toString()); });
   return complete;
 }
 
@@ -228,7 +231,8 @@ void ExportRun::buildPivotTable() {
   steps_([&] { dataSheet_ = use(workbook_).getObject("ActiveSheet"); });
   const std::string source = "'Quillhour'!R3C3:R" + std::to_string(row_.value()) + "C6";
   steps_([&] {
-    Ref<Object> cache = use(use(workbook_).getObject("PivotCaches")).getObject("Add", xlDatabase, source);
+    Ref<Object> cache =
+        use(use(workbook_).getObject("PivotCaches")).getObject("Add", xlDatabase, source);
     use(cache).call("CreatePivotTable", "", "QuillhourPivot");
   });
   Ref<Object> pivotSheet;
@@ -240,17 +244,21 @@ void ExportRun::buildPivotTable() {
         use(use(excel_->getObject("ActiveSheet")).getObject("Cells")).getObject("Item", 3, 1);
     use(pivotSheet).call("PivotTableWizard", Variant::missing(), Variant::missing(), destination);
   });
-  steps_([&] { use(use(pivotSheet->getObject("Cells")).getObject("Item", 3, 1)).call("Select"); });
-  steps_([&] { use(use(pivotSheet).getObject("PivotTables", "QuillhourPivot")).put("SmallGrid", false); });
+  steps_([&] { use(use(use(pivotSheet).getObject("Cells")).getObject("Item", 3, 1)).call("Select"); });
+  steps_([&] {
+    use(use(pivotSheet).getObject("PivotTables", "QuillhourPivot")).put("SmallGrid", false);
+  });
   pivotSheet.reset();
 }
 
 void ExportRun::buildChart() {
   Ref<Object> chart;
-  steps_([&] { use(use(workbook_).getObject("Charts")).call("Add", Variant::missing(), dataSheet_); });
+  steps_(
+      [&] { use(use(workbook_).getObject("Charts")).call("Add", Variant::missing(), dataSheet_); });
   steps_([&] { chart = use(workbook_).getObject("ActiveChart"); });
   steps_([&] {
-    Ref<Object> source = use(use(workbook_).getObject("Sheets", "Pivot Table")).getObject("Range", "A3");
+    Ref<Object> source =
+        use(use(workbook_).getObject("Sheets", "Pivot Table")).getObject("Range", "A3");
     use(chart).call("SetSourceData", source);
   });
   steps_([&] { use(chart).call("Location", xlLocationAsNewSheet); });

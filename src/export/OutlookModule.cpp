@@ -1,5 +1,7 @@
 #include "export/OutlookModule.h"
 
+#include "core/LoggedSteps.h"
+
 namespace qh::exporting {
 namespace {
 
@@ -10,7 +12,7 @@ constexpr int olYesNo = 6;
 
 Ref<Object> findProperty(Object& item, const std::string& name) {
   try {
-    return item.getObject("UserProperties")->getObject("Find", name);
+    return core::use(item.getObject("UserProperties")).getObject("Find", name);
   } catch (...) {
     return nullptr;
   }
@@ -24,22 +26,27 @@ Variant missingValue(std::int32_t kind, const Variant& defaultValue) {
       } catch (...) {
         return Variant(std::int16_t{0});
       }
-    case kKindDate: return Variant(Date());
+    case kKindDate:
+      return Variant(Date());
     case kKindText:
       try {
         return Variant(defaultValue.toString());
       } catch (...) {
         return Variant(std::string());
       }
-    case kKindYesNo: return Variant(false);
-    default: return Variant();
+    case kKindYesNo:
+      return Variant(false);
+    default:
+      return Variant();
   }
 }
 
 Variant storedValue(std::int32_t kind, const Variant& v, const Variant& defaultValue) {
   switch (kind) {
-    case kKindInteger: return v.isNumeric() ? v : Variant(std::int16_t{0});
-    case kKindDate: return v.isDate() ? Variant(v.toDate()) : Variant(Date());
+    case kKindInteger:
+      return v.isNumeric() ? v : Variant(std::int16_t{0});
+    case kKindDate:
+      return v.isDate() ? Variant(v.toDate()) : Variant(Date());
     case kKindText: {
       std::string fallback;
       try {
@@ -49,18 +56,25 @@ Variant storedValue(std::int32_t kind, const Variant& v, const Variant& defaultV
       const std::string text = v.toString();
       return Variant(!fallback.empty() && text.empty() ? fallback : text);
     }
-    case kKindYesNo: return Variant(v.toBool());
-    default: return Variant();
+    case kKindYesNo:
+      return Variant(v.toBool());
+    default:
+      return Variant();
   }
 }
 
 int outlookType(std::int32_t kind) {
   switch (kind) {
-    case kKindInteger: return olNumber;
-    case kKindDate: return olDateTime;
-    case kKindText: return olText;
-    case kKindYesNo: return olYesNo;
-    default: return 0;
+    case kKindInteger:
+      return olNumber;
+    case kKindDate:
+      return olDateTime;
+    case kKindText:
+      return olText;
+    case kKindYesNo:
+      return olYesNo;
+    default:
+      return 0;
   }
 }
 
@@ -78,23 +92,30 @@ Variant GetUserProperty(Object& item, const std::string& name, std::int32_t kind
   }
 }
 
-void SetUserProperty(Object* item, const std::string& name, const Variant& value,
-                     std::int32_t kind, bool addToFolderFields) {
+void SetUserProperty(Object* item, const std::string& name, const Variant& value, std::int32_t kind,
+                     bool addToFolderFields) {
   if (!item) return;
   const int type = outlookType(kind);
   if (type == 0) return;
   try {
     Ref<Object> property = findProperty(*item, name);
     if (!property)
-      property = item->getObject("UserProperties")->getObject("Add", name, type, addToFolderFields);
+      property = core::use(item->getObject("UserProperties"))
+                     .getObject("Add", name, type, addToFolderFields);
     if (!property) return;
     switch (kind) {
-      case kKindInteger: property->put("Value", value.isNumeric() ? value : Variant(std::int16_t{0})); break;
+      case kKindInteger:
+        property->put("Value", value.isNumeric() ? value : Variant(std::int16_t{0}));
+        break;
       case kKindDate:
         if (value.isDate()) property->put("Value", value.toDate());
         break;
-      case kKindText: property->put("Value", value.toString()); break;
-      case kKindYesNo: property->put("Value", value.toBool()); break;
+      case kKindText:
+        property->put("Value", value.toString());
+        break;
+      case kKindYesNo:
+        property->put("Value", value.toBool());
+        break;
     }
   } catch (...) {
   }

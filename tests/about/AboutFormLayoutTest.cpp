@@ -20,11 +20,11 @@ TEST(AboutFormLayout, PlacesEveryControlWhereTheDialogShowsIt) {
   EXPECT_EQ(form->clientHeight(), 3555);
 
   const Placed expected[] = {
-      {"picIcon", {120, 120, 990, 990}, 1},       {"lblTitle", {1320, 240, 3885, 480}, 5},
-      {"lblVersion", {1320, 780, 3885, 225}, 6},  {"lblDescription", {1320, 1125, 3885, 1170}, 3},
+      {"picIcon", {120, 120, 990, 990}, 1},        {"lblTitle", {1320, 240, 3885, 480}, 5},
+      {"lblVersion", {1320, 780, 3885, 225}, 6},   {"lblDescription", {1320, 1125, 3885, 1170}, 3},
       {"LabelManual", {1320, 2040, 3915, 195}, 9}, {"lblDisclaimer", {255, 2625, 3870, 225}, 4},
-      {"LabelWeb", {240, 2880, 1065, 195}, 7},    {"LabelEmail", {240, 3120, 1020, 195}, 8},
-      {"cmdOK", {4245, 2625, 1260, 345}, 0},      {"cmdSysInfo", {4260, 3075, 1245, 345}, 2},
+      {"LabelWeb", {240, 2880, 1065, 195}, 7},     {"LabelEmail", {240, 3120, 1020, 195}, 8},
+      {"cmdOK", {4245, 2625, 1260, 345}, 0},       {"cmdSysInfo", {4260, 3075, 1245, 345}, 2},
   };
   ASSERT_EQ(form->controls().size(), std::size(expected));
   for (const Placed& p : expected) {

@@ -71,8 +71,9 @@ TEST_F(AboutLinks, EveryFailingLinkLogsUnderTheWebLinksTagAndTheDialogStaysOpen)
 }
 
 TEST_F(AboutLinks, TheFirstRegistryValueIsStartedWithoutTestingTheFile) {
-  system.registry().setString(RegistryRoot::LocalMachine, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO",
-                              "PATH", "C:\\Tools\\msinfo32.exe");
+  system.registry().setString(RegistryRoot::LocalMachine,
+                              "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH",
+                              "C:\\Tools\\msinfo32.exe");
   form->cmdSysInfo.click();
   EXPECT_EQ(system.started, Lines{"C:\\Tools\\msinfo32.exe @1"});
   EXPECT_TRUE(system.existenceTests.empty());

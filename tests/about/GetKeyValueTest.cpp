@@ -93,8 +93,8 @@ TEST_F(GetKeyValue, ADwordIsItsBytesInHexFromLastToFirstAfterTheTextItHeld) {
 }
 
 TEST_F(GetKeyValue, OtherTypesSucceedAndLeaveTheTextAsItWas) {
-  for (std::uint32_t type : {platform::kRegBinary, platform::kRegExpandSz, platform::kRegMultiSz,
-                             platform::kRegNone}) {
+  for (std::uint32_t type :
+       {platform::kRegBinary, platform::kRegExpandSz, platform::kRegMultiSz, platform::kRegNone}) {
     store(type, std::string("\x01\x02\0", 3));
     EXPECT_EQ(read(), Result(true, "prior")) << "type " << type;
   }

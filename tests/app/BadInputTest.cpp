@@ -74,8 +74,7 @@ TEST_F(BadInput, ATagOutsideTheTagListChangesNothing) {
 TEST_F(BadInput, AnUnknownEntryIdChangesNothing) {
   const std::string path = folder.exampleCalendar();
   const ProgramRun run = runQuillhour(
-      {"--mailbox", path, "tag", "Atlas", "fortnight-18@example.com", "no-such-id"},
-      folder.path());
+      {"--mailbox", path, "tag", "Atlas", "fortnight-18@example.com", "no-such-id"}, folder.path());
   EXPECT_EQ(run.status, 2);
   EXPECT_THAT(run.err, HasSubstr("no-such-id"));
   expectNothingWritten({"calendar.ics"});
@@ -84,10 +83,10 @@ TEST_F(BadInput, AnUnknownEntryIdChangesNothing) {
 TEST_F(BadInput, CommandLinesThatCannotBeRead) {
   const std::string path = folder.exampleCalendar();
   const std::vector<std::vector<std::string>> refused = {
-      {"list"},                                                   // no mailbox
-      {"--mailbox", path, "fly"},                                 // no such command
-      {"--mailbox", path, "list", "--from", "30.11.2026"},        // not YYYY-MM-DD
-      {"--mailbox", path, "export", "--from", "2026-12-04"},      // no --to
+      {"list"},                                               // no mailbox
+      {"--mailbox", path, "fly"},                             // no such command
+      {"--mailbox", path, "list", "--from", "30.11.2026"},    // not YYYY-MM-DD
+      {"--mailbox", path, "export", "--from", "2026-12-04"},  // no --to
       {"--mailbox", path, "export", "--from", "2026-12-04", "--to", "2026-11-30"},
       {"--mailbox", path, "--locale", "fr-FR", "list"},
       {"--mailbox", path, "--now", "tomorrow", "list"},

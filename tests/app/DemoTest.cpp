@@ -31,8 +31,8 @@ TEST_F(Demo, TellsWhereTheWorkbookAndTheUpdatedCalendarAre) {
   const std::string calendar = std::filesystem::absolute(demoFile("calendar.ics")).string();
   const auto lines = linesOf(run.out);
   EXPECT_THAT(lines, Contains("The workbook: " + workbook));
-  EXPECT_THAT(lines, Contains("The updated calendar: " + calendar + " (as it was before: " +
-                              calendar + ".bak)"));
+  EXPECT_THAT(lines, Contains("The updated calendar: " + calendar +
+                              " (as it was before: " + calendar + ".bak)"));
   EXPECT_THAT(lines, Contains("> export go")) << "the script's lines are shown as they run";
   EXPECT_TRUE(run.err.empty()) << run.err;
 }
@@ -52,7 +52,8 @@ TEST_F(Demo, TheWorkbookHoldsLastWeeksTaggedTimesWithPivotTableAndChart) {
 }
 
 TEST_F(Demo, TheCalendarKeepsTheTagsTheTagListAndTheMarks) {
-  EXPECT_EQ(readFile(demoFile("calendar.ics.bak")), readFile((examplesDir() / "fortnight.ics").string()));
+  EXPECT_EQ(readFile(demoFile("calendar.ics.bak")),
+            readFile((examplesDir() / "fortnight.ics").string()));
   const LibicalComponent calendar = readWithLibical(readFile(demoFile("calendar.ics")));
   const auto categories = [&](const char* uid) { return calendar.event(uid).only("CATEGORIES"); };
   EXPECT_THAT(categories("fortnight-18@example.com"), ElementsAre("CATEGORIES:Atlas\r\n"));
@@ -67,6 +68,20 @@ TEST_F(Demo, TheCalendarKeepsTheTagsTheTagListAndTheMarks) {
   EXPECT_THAT(calendar.event("fortnight-20@example.com").only("X-QUILLHOUR-QUILLHOUREXPORTED"),
               SizeIs(0))
       << "the lunch is no tagged Time";
+}
+
+TEST_F(Demo, LibreOfficeOpensTheWorkbook) {
+  const std::string soffice = "/usr/bin/soffice";
+  if (!std::filesystem::exists(soffice)) GTEST_SKIP() << "LibreOffice is not installed";
+  const std::string profile = "-env:UserInstallation=file://" + folder.file("lo-profile");
+  const ProgramRun convert =
+      runProgram(soffice, {profile, "--headless", "--convert-to", "csv", "--outdir", "csv",
+                           demoFile("Quillhour1.xlsx")},
+                 folder.path());
+  ASSERT_EQ(convert.status, 0) << convert.err;
+  const auto rows = linesOf(readFile(folder.file("csv/Quillhour1.csv")));
+  ASSERT_GE(rows.size(), 16u);
+  EXPECT_EQ(rows[3], ",,11/30/2026 09:00:00,Atlas: order service,3,Atlas,");
 }
 
 }  // namespace

@@ -24,9 +24,9 @@ class ExportCommand : public ::testing::Test {
   ExportCommand() : calendar(folder.exampleCalendar()) {}
 
   ProgramRun exportLastWeek(std::vector<std::string> options = {}) {
-    std::vector<std::string> args = {"--mailbox", calendar,     "--now", "2026-12-04 17:30:00",
-                                     "export",    "--from",     "2026-11-30",
-                                     "--to",      "2026-12-04"};
+    std::vector<std::string> args = {"--mailbox",           calendar, "--now",
+                                     "2026-12-04 17:30:00", "export", "--from",
+                                     "2026-11-30",          "--to",   "2026-12-04"};
     args.insert(args.end(), options.begin(), options.end());
     return runQuillhour(args, folder.path());
   }

@@ -28,8 +28,9 @@ TEST(Help, EveryCommandExplainsItselfWithExamples) {
 TEST(Help, TheScriptCommandsListTheSessionLanguage) {
   TestFolder folder;
   const ProgramRun run = runQuillhour({"run", "--help"}, folder.path());
-  for (const char* command : {"explorer open", "choose-tag TEXT", "inspector set", "pane choose-tag",
-                              "export check", "settings select", "about web", "show alerts"})
+  for (const char* command :
+       {"explorer open", "choose-tag TEXT", "inspector set", "pane choose-tag", "export check",
+        "settings select", "about web", "show alerts"})
     EXPECT_THAT(run.out, HasSubstr(command));
 }
 

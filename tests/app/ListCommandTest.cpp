@@ -42,10 +42,11 @@ TEST_F(ListCommand, ShowsEveryItemByStartWithItsFieldsSeparatedByTabs) {
 
 TEST_F(ListCommand, KeepsToTheDaysAsked) {
   const auto lines = list({"--from", "2026-12-03", "--to", "2026-12-03"});
-  EXPECT_THAT(lines,
-              ElementsAre("fortnight-24@example.com\t2026-12-03 09:00\t120\t\tWorkshop preparation",
-                          "fortnight-25@example.com\t2026-12-03 11:00\t60\tSupport\tSupport tickets",
-                          "fortnight-26@example.com\t2026-12-03 13:00\t240\tBeacon\tBeacon: dashboard"));
+  EXPECT_THAT(
+      lines,
+      ElementsAre("fortnight-24@example.com\t2026-12-03 09:00\t120\t\tWorkshop preparation",
+                  "fortnight-25@example.com\t2026-12-03 11:00\t60\tSupport\tSupport tickets",
+                  "fortnight-26@example.com\t2026-12-03 13:00\t240\tBeacon\tBeacon: dashboard"));
   EXPECT_THAT(list({"--from", "2026-12-04"}), SizeIs(4));
   EXPECT_THAT(list({"--to", "2026-11-23"}), SizeIs(4));
 }

@@ -16,7 +16,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-[[noreturn]] void runChild(const std::vector<std::string>& args, const fs::path& folder,
+[[noreturn]] void runChild(const std::string& program, const std::vector<std::string>& args,
+                           const fs::path& folder,
                            const int (&in)[2], const int (&out)[2], const int (&err)[2]) {
   ::dup2(in[0], STDIN_FILENO);
   ::dup2(out[1], STDOUT_FILENO);
@@ -25,10 +26,10 @@ namespace fs = std::filesystem;
   for (int fd : {in[0], in[1], out[0], out[1], err[0], err[1]}) ::close(fd);
   if (::chdir(folder.c_str()) != 0) ::_exit(127);
   ::setenv("TZ", "Europe/Berlin", 1);
-  std::vector<char*> argv{const_cast<char*>(QH_PROGRAM_PATH)};
+  std::vector<char*> argv{const_cast<char*>(program.c_str())};
   for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
   argv.push_back(nullptr);
-  ::execv(QH_PROGRAM_PATH, argv.data());
+  ::execv(program.c_str(), argv.data());
   ::_exit(127);
 }
 
@@ -62,13 +63,18 @@ void exchange(int in, int out, int err, const std::string& input, ProgramRun& ru
 
 ProgramRun runQuillhour(const std::vector<std::string>& args, const fs::path& folder,
                         const std::string& input) {
+  return runProgram(QH_PROGRAM_PATH, args, folder, input);
+}
+
+ProgramRun runProgram(const std::string& program, const std::vector<std::string>& args,
+                      const fs::path& folder, const std::string& input) {
   ::signal(SIGPIPE, SIG_IGN);  // a program that stops reading early must not end the test
   int in[2], out[2], err[2];
   if (::pipe(in) != 0 || ::pipe(out) != 0 || ::pipe(err) != 0)
     throw std::runtime_error("pipe failed");
   const pid_t pid = ::fork();
   if (pid < 0) throw std::runtime_error("fork failed");
-  if (pid == 0) runChild(args, folder, in, out, err);
+  if (pid == 0) runChild(program, args, folder, in, out, err);
   ::close(in[0]);
   ::close(out[1]);
   ::close(err[1]);

@@ -13,10 +13,13 @@ struct ProgramRun {
   std::string err;
 };
 
-// Runs the built program as a user would, in `folder`, with `input` on standard input. Its
-// zone is Europe/Berlin, so that the times of a calendar read the same on every machine.
-ProgramRun runQuillhour(const std::vector<std::string>& args,
-                        const std::filesystem::path& folder, const std::string& input = "");
+// Runs a program in `folder`, with `input` on standard input. Its zone is Europe/Berlin, so
+// that the times of a calendar read the same on every machine.
+ProgramRun runProgram(const std::string& program, const std::vector<std::string>& args,
+                      const std::filesystem::path& folder, const std::string& input = "");
+// The built quillhour, run as a user would.
+ProgramRun runQuillhour(const std::vector<std::string>& args, const std::filesystem::path& folder,
+                        const std::string& input = "");
 
 // A fresh folder for one test's files, removed with everything in it afterwards.
 class TestFolder {

@@ -121,17 +121,16 @@ TEST_F(RoundTrip, TaggingChangesOnlyTheCategoriesOfTheTaggedEvent) {
 TEST_F(RoundTrip, CategoriesOnSeveralLinesBecomeTheOneTag) {
   tag("Atlas", "thunderbird-3");
   const LibicalComponent after = readWithLibical(readFile(calendar));
-  EXPECT_THAT(after.event("thunderbird-3").only("CATEGORIES"),
-              ElementsAre("CATEGORIES:Atlas\r\n"));
+  EXPECT_THAT(after.event("thunderbird-3").only("CATEGORIES"), ElementsAre("CATEGORIES:Atlas\r\n"));
   EXPECT_THAT(eventText(readFile(calendar), "thunderbird-3"),
               HasSubstr("DTSTART:20261202T140000\r\n"))
       << "a floating time stays floating";
 }
 
 TEST_F(RoundTrip, AReadWithoutChangesWritesNothing) {
-  const ProgramRun run = runQuillhour(
-      {"--mailbox", calendar, "run", "-"}, folder.path(),
-      "open outlook-1\ninspector save\ninspector close\nselect google-2\nshow bar\n");
+  const ProgramRun run =
+      runQuillhour({"--mailbox", calendar, "run", "-"}, folder.path(),
+                   "open outlook-1\ninspector save\ninspector close\nselect google-2\nshow bar\n");
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(readFile(calendar), kMixed);
   EXPECT_THAT(folder.listing(), ElementsAre("mixed.ics"));

@@ -39,11 +39,10 @@ TEST_F(RunCommand, ShowBarFollowsTheFolderAndTheSelection) {
       "show bar\n");
   EXPECT_EQ(run.status, 0) << run.err;
   const std::string list = "list: [\"Atlas\", \"Beacon\", \"Internal\", \"Support\"]";
-  EXPECT_THAT(linesOf(run.out),
-              ElementsAre("bar: visible", "tag box: \"\"", list,                //
-                          "bar: visible", "tag box: \"Support\"", list,         //
-                          "bar: visible", "tag box: \"(Multiple)\"", list,      //
-                          "bar: hidden", "tag box: \"\"", list));
+  EXPECT_THAT(linesOf(run.out), ElementsAre("bar: visible", "tag box: \"\"", list,            //
+                                            "bar: visible", "tag box: \"Support\"", list,     //
+                                            "bar: visible", "tag box: \"(Multiple)\"", list,  //
+                                            "bar: hidden", "tag box: \"\"", list));
 }
 
 TEST_F(RunCommand, ShowTagsShowsTagArrayElementsAsTheyAre) {
@@ -56,7 +55,7 @@ TEST_F(RunCommand, ShowTagsShowsTagArrayElementsAsTheyAre) {
       "show tags\n");
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_THAT(linesOf(run.out), ElementsAre("[Atlas]", "[Beacon]", "[Internal]", "[Support]",
-                                           StartsWith("calendar: ")))
+                                            StartsWith("calendar: ")))
       << "TagArray was read at start-up; editing the item does not change it";
 
   const ProgramRun next = script("show tags\nshow bar\n");
@@ -94,8 +93,9 @@ TEST_F(RunCommand, FailingLinesAreNamedAndTheScriptGoesOnToItsEnd) {
               ElementsAre(HasSubstr("week.qh:3: "), "week.qh:4: unknown command \"fly\"",
                           "week.qh:5: the export dialog (press Export Times) is not open",
                           "week.qh: 3 lines failed"));
-  EXPECT_THAT(readWithLibical(readFile(calendar)).event("fortnight-18@example.com").only("CATEGORIES"),
-              ElementsAre("CATEGORIES:Atlas\r\n"))
+  EXPECT_THAT(
+      readWithLibical(readFile(calendar)).event("fortnight-18@example.com").only("CATEGORIES"),
+      ElementsAre("CATEGORIES:Atlas\r\n"))
       << "the lines that worked took effect";
 }
 

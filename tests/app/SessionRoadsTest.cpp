@@ -95,11 +95,11 @@ TEST_F(SessionRoads, TheSettingsDialogEditsAndStoresTheTagList) {
       "show tags\n"
       "show bar\n");
   ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_THAT(linesOf(run.out),
-              ElementsAre("[Atlas]", "[beta]", "[Internal]", "[ProjectX]", "bar: visible",
-                          "tag box: \"\"",
-                          "list: [\"Atlas\", \"beta\", \"Internal\", \"ProjectX\"]",
-                          HasSubstr("1 changed, 0 deleted, 0 added")));
+  EXPECT_THAT(
+      linesOf(run.out),
+      ElementsAre("[Atlas]", "[beta]", "[Internal]", "[ProjectX]", "bar: visible", "tag box: \"\"",
+                  "list: [\"Atlas\", \"beta\", \"Internal\", \"ProjectX\"]",
+                  HasSubstr("1 changed, 0 deleted, 0 added")));
   EXPECT_THAT(readWithLibical(readFile(calendar))
                   .event("fortnight-settings@example.com")
                   .only("DESCRIPTION"),

@@ -16,10 +16,10 @@ TEST(TagCommand, ChangesOnlyTheCategoriesOfTheTaggedTimes) {
   const std::string calendar = folder.exampleCalendar();
   const std::string original = readFile(calendar);
   // 18 has no tag, 06 has attendees and an alarm, 21 has the tag already.
-  const ProgramRun run = runQuillhour({"--mailbox", calendar, "tag", "Beacon",
-                                       "fortnight-18@example.com", "fortnight-06@example.com",
-                                       "fortnight-21@example.com"},
-                                      folder.path());
+  const ProgramRun run =
+      runQuillhour({"--mailbox", calendar, "tag", "Beacon", "fortnight-18@example.com",
+                    "fortnight-06@example.com", "fortnight-21@example.com"},
+                   folder.path());
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(linesOf(run.out).front(), "tagged 2 of 3 items \"Beacon\"");
 
@@ -32,8 +32,8 @@ TEST(TagCommand, ChangesOnlyTheCategoriesOfTheTaggedTimes) {
     EXPECT_EQ(is.without({"CATEGORIES"}), was.without({"CATEGORIES"})) << i;
     EXPECT_EQ(is.children, was.children) << "alarms stay, " << i;
   }
-  for (const char* uid : {"fortnight-18@example.com", "fortnight-06@example.com",
-                          "fortnight-21@example.com"})
+  for (const char* uid :
+       {"fortnight-18@example.com", "fortnight-06@example.com", "fortnight-21@example.com"})
     EXPECT_THAT(after.event(uid).only("CATEGORIES"), ElementsAre("CATEGORIES:Beacon\r\n"));
   EXPECT_EQ(after.event("fortnight-17@example.com"), before.event("fortnight-17@example.com"));
   EXPECT_EQ(readFile(calendar + ".bak"), original);

@@ -35,10 +35,11 @@ TEST_F(TagsCommand, SetStoresTheDialogsSortedListInTheSettingsItem) {
   const ProgramRun set = tags({"--set", "Support; Training;Atlas"});
   EXPECT_EQ(set.status, 0) << set.err;
   // The settings dialog's list keeps its entries in alphabetical order.
-  EXPECT_THAT(linesOf(set.out), ElementsAre("Atlas", "Support", "Training",
-                                            ::testing::StartsWith("calendar: ")));
-  EXPECT_THAT(readWithLibical(readFile(calendar)).event("fortnight-settings@example.com").only(
-                  "DESCRIPTION"),
+  EXPECT_THAT(linesOf(set.out),
+              ElementsAre("Atlas", "Support", "Training", ::testing::StartsWith("calendar: ")));
+  EXPECT_THAT(readWithLibical(readFile(calendar))
+                  .event("fortnight-settings@example.com")
+                  .only("DESCRIPTION"),
               ElementsAre("DESCRIPTION:Atlas\\; Support\\; Training\r\n"));
   EXPECT_THAT(linesOf(tags().out), ElementsAre("Atlas", "Support", "Training"));
 }

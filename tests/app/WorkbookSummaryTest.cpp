@@ -13,8 +13,8 @@
 namespace qh::app {
 namespace {
 
-using ::testing::ElementsAre;
 using sim::CellValue;
+using ::testing::ElementsAre;
 
 struct Row {
   const char* subject;
@@ -68,8 +68,7 @@ class WorkbookSummaryTest : public ::testing::Test {
 
 TEST_F(WorkbookSummaryTest, AddsUpTheDataSheetsDurationsInAllAndPerTag) {
   const WorkbookSummary s = summarize(workbook(
-      "Quillhour",
-      {{"a", 1.5, "Support"}, {"b", 2, "Atlas"}, {"c", 0.25, ""}, {"d", 3, "Atlas"}}));
+      "Quillhour", {{"a", 1.5, "Support"}, {"b", 2, "Atlas"}, {"c", 0.25, ""}, {"d", 3, "Atlas"}}));
   EXPECT_EQ(s.times, 4);
   EXPECT_DOUBLE_EQ(s.duration, 6.75);
   ASSERT_EQ(s.perTag.size(), 3u);
@@ -90,8 +89,8 @@ TEST_F(WorkbookSummaryTest, WithoutTheTemplatesSheetTheFirstWorksheetHoldsTheRow
 }
 
 TEST_F(WorkbookSummaryTest, TheReportAlignsTagsAndCountsInHours) {
-  WorkbookSummary s = summarize(
-      workbook("Quillhour", {{"a", 90, "Support"}, {"b", 30, "Atlas"}, {"c", 60, ""}}));
+  WorkbookSummary s =
+      summarize(workbook("Quillhour", {{"a", 90, "Support"}, {"b", 30, "Atlas"}, {"c", 60, ""}}));
   s.path = "/home/me/Quillhour1.xlsx";
   EXPECT_EQ(report(s, true),
             "exported 3 Times, 3 hours\n"

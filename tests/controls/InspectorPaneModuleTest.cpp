@@ -24,11 +24,11 @@ class ControlLibrary : public ::testing::Test {
 TEST_F(ControlLibrary, RegistersTheControlForTheCurrentUserAndServesItByProgId) {
   ASSERT_EQ(system.registerServer(modulePath()), 0);
   EXPECT_EQ(system.serverPath(kProgId), modulePath());
-  const auto clsid = system.registry().stringValue(RegistryRoot::CurrentUser,
-                                                   std::string("Software\\Classes\\") + kProgId + "\\CLSID", "");
+  const auto clsid = system.registry().stringValue(
+      RegistryRoot::CurrentUser, std::string("Software\\Classes\\") + kProgId + "\\CLSID", "");
   ASSERT_TRUE(clsid);
-  EXPECT_TRUE(system.registry().keyExists(
-      RegistryRoot::CurrentUser, "Software\\Classes\\CLSID\\" + *clsid + "\\Control"));
+  EXPECT_TRUE(system.registry().keyExists(RegistryRoot::CurrentUser,
+                                          "Software\\Classes\\CLSID\\" + *clsid + "\\Control"));
 
   Ref<Object> pane = system.createObject(kProgId);
   ASSERT_TRUE(pane);
@@ -50,7 +50,8 @@ TEST_F(ControlLibrary, UnregisteringRemovesTheProgIdAndTheClass) {
   ASSERT_NE(unregister, nullptr);
   EXPECT_EQ(unregister(&system), 0);
   EXPECT_FALSE(system.serverPath(kProgId));
-  EXPECT_TRUE(system.registry().subKeyNames(RegistryRoot::CurrentUser, "Software\\Classes\\CLSID").empty());
+  EXPECT_TRUE(
+      system.registry().subKeyNames(RegistryRoot::CurrentUser, "Software\\Classes\\CLSID").empty());
   EXPECT_THROW(system.createObject(kProgId), Error);
 }
 

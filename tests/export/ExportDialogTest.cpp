@@ -12,9 +12,10 @@ class ExportDialog : public ExportHostTest {
   Date value(const std::string& picker) { return control(picker)->get("Value").toDate(); }
 };
 
-constexpr const char* kBoxes[] = {"CheckAllDayEvents",  "CheckNonTaggedItems", "CheckRecurringEvents",
-                                  "CheckExportedItems", "CheckExportInMinutes", "CheckDescription",
-                                  "CheckMarkExported",  "CheckDeleteAfter",    "CheckCreateDiagram"};
+constexpr const char* kBoxes[] = {
+    "CheckAllDayEvents",  "CheckNonTaggedItems",  "CheckRecurringEvents",
+    "CheckExportedItems", "CheckExportInMinutes", "CheckDescription",
+    "CheckMarkExported",  "CheckDeleteAfter",     "CheckCreateDiagram"};
 
 TEST_F(ExportDialog, OpensFromTheBarForTheExplorersFolderWithItsDefaults) {
   Ref<Object> form = openDialog();

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "hosts/sim/outlook/Items.h"
 #include "tests/export/ExportHostTest.h"
 
@@ -29,8 +31,10 @@ class ExportFailures : public ExportHostTest {
 TEST_F(ExportFailures, WithoutExcelTheUserIsToldAndNothingIsRead) {
   outlook().application().failOn("CreateObject", "ActiveX component can't create object");
   exportWith({"CheckNonTaggedItems", "CheckDeleteAfter"});
-  EXPECT_EQ(alerts(), std::vector<std::string>{"Export Error: Could not open Microsoft Excel for export."});
-  EXPECT_EQ(exportLog(), std::vector<std::string>{"ExportButton_Click:ActiveX component can't create object"});
+  EXPECT_EQ(alerts(),
+            std::vector<std::string>{"Export Error: Could not open Microsoft Excel for export."});
+  EXPECT_EQ(exportLog(),
+            std::vector<std::string>{"ExportButton_Click:ActiveX component can't create object"});
   EXPECT_TRUE(calendar().restrictions().empty());
   EXPECT_FALSE(first->deleted());
   EXPECT_FALSE(dialog()->get("Visible").toBool());
@@ -44,8 +48,10 @@ TEST_F(ExportFailures, WithoutAFolderTheUserIsToldAndExcelIsNotShown) {
   outlook().nameSpace().failOn("GetDefaultFolder", "An object could not be found.");
   check("CheckNonTaggedItems");
   pressExport();
-  EXPECT_EQ(alerts(), std::vector<std::string>{"Export Error: Could not open Calendar folder for export."});
-  EXPECT_EQ(exportLog(), std::vector<std::string>{"ExportButton_Click:An object could not be found."});
+  EXPECT_EQ(alerts(),
+            std::vector<std::string>{"Export Error: Could not open Calendar folder for export."});
+  EXPECT_EQ(exportLog(),
+            std::vector<std::string>{"ExportButton_Click:An object could not be found."});
   ASSERT_EQ(excels().size(), 1u);
   EXPECT_FALSE(excels()[0]->visible());
   EXPECT_TRUE(excelOutput().writtenFiles().empty());
@@ -101,8 +107,8 @@ TEST_F(ExportFailures, NoTimeIsDeletedWhoseMarkCannotBeRead) {
   EXPECT_FALSE(second->deleted());
   EXPECT_FALSE(third->deleted());
   // The class test fails twice: in the skip rules, then in the deletion pass.
-  EXPECT_EQ(exportLog(),
-            (std::vector<std::string>{"ExportButton_Click:No class", "ExportButton_Click:No class"}));
+  EXPECT_EQ(exportLog(), (std::vector<std::string>{"ExportButton_Click:No class",
+                                                   "ExportButton_Click:No class"}));
 }
 
 TEST_F(ExportFailures, AFailingDeleteIsLoggedAndThePassGoesOn) {
@@ -119,11 +125,30 @@ TEST_F(ExportFailures, AFailingExcelStepIsLoggedAndTheWorkbookIsStillHandedOver)
     excel.failOn("Columns", "Unable to set the Hidden property");
   };
   exportWith({"CheckNonTaggedItems", "CheckDescription", "CheckCreateDiagram"});
-  EXPECT_EQ(exportLog(), std::vector<std::string>{"ExportButton_Click:Unable to set the Hidden property"});
+  EXPECT_EQ(exportLog(),
+            std::vector<std::string>{"ExportButton_Click:Unable to set the Hidden property"});
   EXPECT_TRUE(sheet().columns().hidden(7));
   EXPECT_EQ(workbook().sheetNames().size(), 3u);
   EXPECT_TRUE(excels().back()->visible());
   EXPECT_EQ(excelOutput().writtenFiles().size(), 1u);
+}
+
+TEST_F(ExportFailures, WithoutAnyWorkbookEveryStepIsLoggedAndTheRunStillEnds) {
+  onExcelCreated = [](sim::ExcelApplication& excel) {
+    excel.workbooks().failOn("Add", "No workbook today");
+  };
+  exportWith({"CheckNonTaggedItems", "CheckMarkExported", "CheckCreateDiagram"});
+  ASSERT_EQ(alerts().size(), 1u);
+  EXPECT_EQ(alerts()[0].rfind("Export Error: Could not open template ", 0), 0u);
+  // The log keeps its last 25 lines: by then the cell writes that found no sheet.
+  const std::vector<std::string> log = exportLog();
+  EXPECT_EQ(log.size(), 25u);
+  EXPECT_NE(std::find(log.begin(), log.end(),
+                      "ExportButton_Click:Method 'Cells' of object '_Application' failed"),
+            log.end());
+  EXPECT_TRUE(first->savedUserProperties().entries().empty()) << "no row, no mark";
+  EXPECT_TRUE(excels().back()->visible());
+  EXPECT_FALSE(dialog()->getObject("ExportFolder"));
 }
 
 }  // namespace

@@ -70,7 +70,9 @@ void ExportHostTest::pick(const std::string& picker, Date day) {
   control(picker)->call("Pick", day);
 }
 
-void ExportHostTest::pressExport() { control("ExportButton")->call("Click"); }
+void ExportHostTest::pressExport() {
+  control("ExportButton")->call("Click");
+}
 
 void ExportHostTest::exportWith(std::initializer_list<const char*> boxes) {
   openDialog();
@@ -101,7 +103,8 @@ std::string ExportHostTest::pivotSource() {
 
 std::vector<std::string> ExportHostTest::alerts() {
   std::vector<std::string> out;
-  for (const auto& alert : outlook().assistant().alerts()) out.push_back(alert.title + ": " + alert.text);
+  for (const auto& alert : outlook().assistant().alerts())
+    out.push_back(alert.title + ": " + alert.text);
   return out;
 }
 
@@ -112,7 +115,9 @@ std::vector<std::string> ExportHostTest::exportLog() {
   return out;
 }
 
-sim::CellValue dateCell(Date d) { return sim::CellValue::ofDate(d.serial()); }
+sim::CellValue dateCell(Date d) {
+  return sim::CellValue::ofDate(d.serial());
+}
 
 }  // namespace qh::testing
 

@@ -45,7 +45,7 @@ class ExportHostTest : public AddinHostTest {
   // Excel: every application the add-in created, in order; a hook sees each one first.
   std::function<void(sim::ExcelApplication&)> onExcelCreated;
   const std::vector<Ref<sim::ExcelApplication>>& excels() const { return excels_; }
-  sim::Workbook& workbook();           // the last Excel's first workbook
+  sim::Workbook& workbook();  // the last Excel's first workbook
   sim::Worksheet& sheet(const std::string& name = "Quillhour");
   const sim::CellValue& cell(int row, int column);
   // The source of the workbook's first pivot cache; empty when it has none.

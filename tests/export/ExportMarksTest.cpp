@@ -84,8 +84,8 @@ TEST_F(ExportMarks, ARecurringTimeNeverGetsTheDeletionMark) {
   f.recurrence = sim::outlook::RecurrencePattern::weekly(10);
   Ref<AppointmentItem> series = outlook().addAppointment(calendar(), f);
   start();
-  exportWith({"CheckNonTaggedItems", "CheckRecurringEvents", "CheckMarkExported",
-              "CheckDeleteAfter"});
+  exportWith(
+      {"CheckNonTaggedItems", "CheckRecurringEvents", "CheckMarkExported", "CheckDeleteAfter"});
   EXPECT_EQ(cell(4, 4), sim::CellValue::ofText("Weekly"));
   EXPECT_NE(savedMark(*series, "QuillhourExported"), nullptr);
   EXPECT_EQ(savedMark(*series, "QuillhourDeleted"), nullptr);

@@ -17,15 +17,15 @@ TEST_F(ExportOverflow, MoreTimesThanRowsExportsWhatFitsAndLeavesTheRestUnmarked)
   for (int i = 0; i <= kRows; ++i)  // one Time more than the sheet takes, 15 seconds apart
     times.push_back(addTime("Time " + std::to_string(i), Date(first.serial() + i * 15 / 86400.0)));
   start();
-  exportWith({"CheckNonTaggedItems", "CheckMarkExported", "CheckDeleteAfter", "CheckCreateDiagram"});
+  exportWith(
+      {"CheckNonTaggedItems", "CheckMarkExported", "CheckDeleteAfter", "CheckCreateDiagram"});
 
   EXPECT_EQ(alerts(), std::vector<std::string>{
                           "Export Error: The date range holds more Times than one sheet takes. "
                           "Only the first 32764 Times were exported."});
   EXPECT_EQ(cell(32767, 4), CellValue::ofText("Time 32763"));
   EXPECT_TRUE(cell(32768, 4).isEmpty());
-  EXPECT_EQ(pivotSource(),
-            "Quillhour!R3C3:R32767C6");
+  EXPECT_EQ(pivotSource(), "Quillhour!R3C3:R32767C6");
   EXPECT_TRUE(excels().back()->visible());
 
   const auto& left = times.back();

@@ -1,3 +1,4 @@
+#include "hosts/sim/outlook/Items.h"
 #include "tests/export/ExportHostTest.h"
 
 namespace qh::testing {
@@ -44,6 +45,43 @@ TEST_F(ExportRange, ReadsTheRangeInABritishLocale) {
                 "[Start] >= '30/11/2026' And [Start] < '08/12/2026'",
                 "[Start] >= '30/11/2026 12:00 am' And [Start] <= '07/12/2026 12:00 am'"}));
   EXPECT_EQ(rows(), std::vector<std::string>{"First moment"});
+}
+
+TEST_F(ExportRange, RestrictsThenSortsThenIncludesRecurrencesAndWalksForward) {
+  addTime("Review", Date::fromParts(2026, 12, 1, 9, 0, 0));
+  start();
+  std::vector<Ref<sim::outlook::Items>> made;
+  calendar().onItemsMade([&](sim::outlook::Items& items) {
+    items.recordCalls();
+    made.push_back(Ref<sim::outlook::Items>(&items));
+  });
+  exportWith({"CheckNonTaggedItems"});
+  ASSERT_EQ(made.size(), 4u);  // the folder's items and a restriction, twice
+  EXPECT_EQ(made[0]->recordedCalls(),
+            std::vector<std::string>{
+                "Get Restrict(\"[Start] >= '11/30/2026' And [Start] < '12/8/2026'\")"});
+  EXPECT_EQ(made[1]->recordedCalls(),
+            (std::vector<std::string>{"Call Sort(\"[Start]\")", "Put IncludeRecurrences = True",
+                                      "Get GetFirst", "Get GetNext"}));
+  EXPECT_EQ(made[3]->recordedCalls(), (std::vector<std::string>{"Get GetLast", "Get GetPrevious"}))
+      << "the deletion pass's collection is neither sorted nor set to include recurrences";
+}
+
+// IncludeRecurrences comes after Restrict, so Outlook lists a series once, as its master.
+TEST_F(ExportRange, ASeriesCountsOnceAndOnlyWhenItsFirstOccurrenceIsInTheRange) {
+  sim::outlook::AppointmentItem::Fields early;
+  early.subject = "Began earlier";
+  early.start = Date::fromParts(2026, 11, 16, 9, 0, 0);
+  early.recurrence = sim::outlook::RecurrencePattern::weekly(8);
+  outlook().addAppointment(calendar(), early);
+  sim::outlook::AppointmentItem::Fields daily = early;
+  daily.subject = "Daily";
+  daily.start = Date::fromParts(2026, 12, 1, 8, 0, 0);
+  daily.recurrence = sim::outlook::RecurrencePattern::daily(5);
+  outlook().addAppointment(calendar(), daily);
+  start();
+  exportWith({"CheckNonTaggedItems", "CheckRecurringEvents"});
+  EXPECT_EQ(rows(), std::vector<std::string>{"Daily"});
 }
 
 TEST_F(ExportRange, RowsFollowTheStartNotTheFolderOrder) {

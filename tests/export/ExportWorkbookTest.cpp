@@ -97,7 +97,8 @@ TEST_F(ExportWorkbook, SumsTheHoursPerTagInThePivotTable) {
   std::map<std::string, double> hours;
   for (int row = 1; row < 20; ++row) {
     const CellValue& label = pivotSheet.cells().get(row, 1);
-    if (label.kind == CellValue::Kind::Text) hours[label.text] = pivotSheet.cells().get(row, 2).number;
+    if (label.kind == CellValue::Kind::Text)
+      hours[label.text] = pivotSheet.cells().get(row, 2).number;
   }
   EXPECT_DOUBLE_EQ(hours["Project"], 1.25);
   EXPECT_DOUBLE_EQ(hours["Support"], 1.5);

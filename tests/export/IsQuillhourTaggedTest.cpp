@@ -14,9 +14,13 @@ class TagTest : public ExportHostTest {
   }
 };
 
-TEST_F(TagTest, AWholeTagInTheSameCaseIsATag) { EXPECT_TRUE(tagged("Support; Project", "Project")); }
+TEST_F(TagTest, AWholeTagInTheSameCaseIsATag) {
+  EXPECT_TRUE(tagged("Support; Project", "Project"));
+}
 
-TEST_F(TagTest, LetterCaseCounts) { EXPECT_FALSE(tagged("project", "Project")); }
+TEST_F(TagTest, LetterCaseCounts) {
+  EXPECT_FALSE(tagged("project", "Project"));
+}
 
 TEST_F(TagTest, SeveralCategoriesCountOnlyAsTheirWholeText) {
   EXPECT_FALSE(tagged("Project; Internal", "Project, Internal"));
@@ -26,7 +30,9 @@ TEST_F(TagTest, SeveralCategoriesCountWhenTheWholeTextIsATag) {
   EXPECT_TRUE(tagged("Project, Internal", "Project, Internal"));
 }
 
-TEST_F(TagTest, APartOfATagIsNoTag) { EXPECT_FALSE(tagged("Project A", "Project")); }
+TEST_F(TagTest, APartOfATagIsNoTag) {
+  EXPECT_FALSE(tagged("Project A", "Project"));
+}
 
 TEST_F(TagTest, EmptyCategoriesCountAsTaggedByAnEmptyList) {
   EXPECT_TRUE(tagged("", "", /*withSettings=*/false));

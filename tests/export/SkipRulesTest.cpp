@@ -23,7 +23,8 @@ class SkipRules : public ExportHostTest {
   void SetUp() override {
     ExportHostTest::SetUp();
     setTagList("Project; Internal");
-    auto request = makeRef<MeetingRequest>(outlook().application(), Date::fromParts(2026, 11, 30, 9, 0, 0));
+    auto request =
+        makeRef<MeetingRequest>(outlook().application(), Date::fromParts(2026, 11, 30, 9, 0, 0));
     calendar().file(*request);
     AppointmentItem::Fields allDay;
     allDay.subject = "All day";
@@ -76,19 +77,19 @@ TEST_F(SkipRules, EachBoxLetsItsOwnTimeIn) {
 }
 
 TEST_F(SkipRules, WithEveryBoxCheckedEveryAppointmentButTheRequestIsExported) {
-  exportWith({"CheckAllDayEvents", "CheckNonTaggedItems", "CheckRecurringEvents",
-              "CheckExportedItems"});
-  EXPECT_EQ(exportedSubjects(), (std::vector<std::string>{"All day", "Untagged", "Weekly",
-                                                          "Exported", "Plain"}));
+  exportWith(
+      {"CheckAllDayEvents", "CheckNonTaggedItems", "CheckRecurringEvents", "CheckExportedItems"});
+  EXPECT_EQ(exportedSubjects(),
+            (std::vector<std::string>{"All day", "Untagged", "Weekly", "Exported", "Plain"}));
 }
 
 TEST_F(SkipRules, AnItemThatFailsItsTestIsSkippedWithALogLine) {
   for (const Ref<sim::outlook::Item>& item : calendar().items())
     if (item->value("Subject").toString() == "Plain") item->failOn("AllDayEvent", "cannot read");
-  exportWith({"CheckAllDayEvents", "CheckNonTaggedItems", "CheckRecurringEvents",
-              "CheckExportedItems"});
-  EXPECT_EQ(exportedSubjects(), (std::vector<std::string>{"All day", "Untagged", "Weekly",
-                                                          "Exported"}));
+  exportWith(
+      {"CheckAllDayEvents", "CheckNonTaggedItems", "CheckRecurringEvents", "CheckExportedItems"});
+  EXPECT_EQ(exportedSubjects(),
+            (std::vector<std::string>{"All day", "Untagged", "Weekly", "Exported"}));
   EXPECT_EQ(exportLog(), std::vector<std::string>{"ExportButton_Click:cannot read"});
 }
 

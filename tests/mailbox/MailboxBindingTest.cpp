@@ -56,8 +56,8 @@ class MailboxBindingTest : public ::testing::Test {
 
   Ref<AppointmentItem> appointment(const std::string& entryId) {
     for (const auto& item : outlook_.calendar().items())
-      if (item->entryId() == entryId) return Ref<AppointmentItem>(
-          dynamic_cast<AppointmentItem*>(item.get()));
+      if (item->entryId() == entryId)
+        return Ref<AppointmentItem>(dynamic_cast<AppointmentItem*>(item.get()));
     ADD_FAILURE() << "no appointment " << entryId;
     return nullptr;
   }

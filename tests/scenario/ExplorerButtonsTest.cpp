@@ -54,8 +54,8 @@ TEST_F(ExplorerButtons, FailuresOfNewTimeAndExportTimesGoBackToTheButton) {
   explorer->failOn("CurrentFolder", "The folder is gone.", sim::FaultMode::Once);
   barButton(*explorer, "Export Times")->click();
 
-  EXPECT_EQ(eventFailures(),
-            (std::vector<std::string>{"Click: No appointment today.", "Click: The folder is gone."}));
+  EXPECT_EQ(eventFailures(), (std::vector<std::string>{"Click: No appointment today.",
+                                                       "Click: The folder is gone."}));
   EXPECT_TRUE(outlook().application().inspectors().windows().empty());
   Ref<Object> dialog = system().forms().find("Quillhour Export");
   EXPECT_FALSE(dialog && system().forms().isVisible(*dialog));

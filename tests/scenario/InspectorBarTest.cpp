@@ -87,7 +87,8 @@ TEST_F(InspectorBar, TypedTextAClearedBoxAndTheCurrentTagWriteNothing) {
   box->typeText("Admin");
   box->typeText("");
   box->choose("Support");
-  for (const std::string& call : time->recordedCalls()) EXPECT_FALSE(call.starts_with("Put")) << call;
+  for (const std::string& call : time->recordedCalls())
+    EXPECT_FALSE(call.starts_with("Put")) << call;
   EXPECT_TRUE(time->saved());
 }
 

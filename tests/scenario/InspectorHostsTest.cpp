@@ -41,7 +41,8 @@ TEST_F(WithoutTaskPanes, TheInspectorGetsOnlyItsBarAndNothingIsLogged) {
 // How the control library can be missing: never registered, or registered and then deleted.
 enum class Missing { Registration, ModuleFile };
 
-class WithoutControlLibrary : public TagSettingsTest, public ::testing::WithParamInterface<Missing> {
+class WithoutControlLibrary : public TagSettingsTest,
+                              public ::testing::WithParamInterface<Missing> {
  protected:
   void removeControlLibrary() {
     const std::string progIdKey = "Software\\Classes\\QuillhourControls.InspectorPane";
@@ -50,7 +51,8 @@ class WithoutControlLibrary : public TagSettingsTest, public ::testing::WithPara
       registry.deleteTree(platform::RegistryRoot::CurrentUser, progIdKey);
       return;
     }
-    const auto clsid = registry.stringValue(platform::RegistryRoot::CurrentUser, progIdKey + "\\CLSID", "");
+    const auto clsid =
+        registry.stringValue(platform::RegistryRoot::CurrentUser, progIdKey + "\\CLSID", "");
     ASSERT_TRUE(clsid);
     registry.setString(platform::RegistryRoot::CurrentUser,
                        "Software\\Classes\\CLSID\\" + *clsid + "\\InprocServer32", "",

@@ -85,6 +85,7 @@ TEST_F(InspectorRoad, NewTimeGetsOneBarAndOnePaneWhoseChoicesTagTheSavedAppointm
   EXPECT_TRUE(pane->isDeleted());
   EXPECT_FALSE(pane->propertyWrites().back().value.toBool()) << "the pane was hidden first";
   EXPECT_EQ(inspector->sinkCount(), 0u) << "the wrapper let go of the inspector";
+  EXPECT_EQ(inspector->refCount(), 1) << "and so did the wrapper registry";
   EXPECT_EQ(logMessages(), Tags{"Inspector_Close"});
   EXPECT_TRUE(eventFailures().empty()) << eventFailures().front();
 }
@@ -94,8 +95,9 @@ TEST_F(InspectorRoad, AnAppointmentOpenedAgainAfterClosingGetsAFreshWrapper) {
   auto time = addTime("Review", "A, B");
   Ref<Inspector> first = outlook().openInspector(*time);
   EXPECT_EQ(barTagBox(*first)->text(), "A, B") << "the whole categories text is shown";
-  EXPECT_EQ(panesOf(*first).front()->contentControl()->getObject("TagComboBox")->get("Text").toString(),
-            "A, B");
+  EXPECT_EQ(
+      panesOf(*first).front()->contentControl()->getObject("TagComboBox")->get("Text").toString(),
+      "A, B");
   outlook().closeInspector(*first, sim::outlook::SaveMode::Discard);
 
   Ref<Inspector> second = outlook().openInspector(*time);

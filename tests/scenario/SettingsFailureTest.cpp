@@ -40,7 +40,8 @@ TEST_F(SettingsSaving, AnUnreachableCalendarCountsAsNoItemSoASecondOneIsCreated)
   outlook().nameSpace().failOn("GetDefaultFolder", "The folder is offline.", sim::FaultMode::Once);
   press(*dialog, "Save");
 
-  EXPECT_EQ(errorLines(), (Tags{kSaveTag + std::string("The folder is offline."), kSaveTag + kNotSet}));
+  EXPECT_EQ(errorLines(),
+            (Tags{kSaveTag + std::string("The folder is offline."), kSaveTag + kNotSet}));
   ASSERT_EQ(settingsItems().size(), 2u);
   EXPECT_EQ(stored->savedValue("Body").toString(), "Admin");
   EXPECT_EQ(settingsItems().back()->savedValue("Body").toString(), "Admin; Support");
@@ -63,9 +64,9 @@ TEST_F(SettingsSaving, AnItemThatCannotBeCreatedLogsEveryStepYetTheWindowAdoptsT
   outlook().application().failOn("CreateItem", "Out of memory.", sim::FaultMode::Once);
   press(*dialog, "Save");
 
-  EXPECT_EQ(errorLines(), (Tags{kSaveTag + std::string("Out of memory."), kSaveTag + kNotSet,
-                                kSaveTag + kNotSet, kSaveTag + kNotSet, kSaveTag + kNotSet,
-                                kSaveTag + kNotSet, kSaveTag + kNotSet}));
+  EXPECT_EQ(errorLines(),
+            (Tags{kSaveTag + std::string("Out of memory."), kSaveTag + kNotSet, kSaveTag + kNotSet,
+                  kSaveTag + kNotSet, kSaveTag + kNotSet, kSaveTag + kNotSet, kSaveTag + kNotSet}));
   EXPECT_TRUE(settingsItems().empty());
   EXPECT_EQ(tagBoxEntries(*explorer), Tags{"Support"});
   EXPECT_FALSE(system().forms().find(kSettingsCaption)) << "the dialog is unloaded all the same";

@@ -18,8 +18,7 @@ void editSeededList(Object& dialog) {
   EXPECT_EQ(dialog.getObject("TagText")->get("Text").toString(), "");
   typeTag(dialog, "beta", false);
   press(dialog, "AddButton");
-  ASSERT_EQ(dialogList(dialog),
-            (Tags{"Alpha", "beta", "Gamma", "Kilo", "ProjectX", "Zulu"}));
+  ASSERT_EQ(dialogList(dialog), (Tags{"Alpha", "beta", "Gamma", "Kilo", "ProjectX", "Zulu"}));
   selectEntry(dialog, 3);
   selectEntry(dialog, 5);
   press(dialog, "DeleteButton");

@@ -12,13 +12,16 @@ namespace qh::testing {
 inline constexpr const char* kSettingsSubject = "Quillhour_Settings1_";
 inline constexpr const char* kSettingsCaption = "Quillhour Settings";
 
-// The settings dialog, driven by name as a user drives it. Types text into the dialog's text box, then releases Enter when asked.
+// The settings dialog, driven by name as a user drives it. Types text into the dialog's text box,
+// then releases Enter when asked.
 inline void typeTag(Object& dialog, const std::string& text, bool enter = true) {
   Ref<Object> box = dialog.getObject("TagText");
   box->call("Type", text);
   if (enter) box->call("KeyUp", 13);
 }
-inline void press(Object& dialog, const char* button) { dialog.getObject(button)->call("Click"); }
+inline void press(Object& dialog, const char* button) {
+  dialog.getObject(button)->call("Click");
+}
 inline void selectEntry(Object& dialog, int index) {
   Args args{Variant(index), Variant(true)};
   dialog.getObject("TagList")->invoke("Selected", CallKind::Put, args);

@@ -69,8 +69,7 @@ TEST_F(ItemsRestrict, AnswersANewCollectionAndLeavesTheFolderAlone) {
   EXPECT_EQ(all->get("Count").toInt32(), 5);
   EXPECT_EQ(subjects(*some), std::vector<std::string>{"Morning"});
   EXPECT_TRUE(sameObject(some->getObject("Parent").get(), &outlook.calendar()));
-  EXPECT_EQ(outlook.calendar().restrictions(),
-            std::vector<std::string>{"[Subject] = 'Morning'"});
+  EXPECT_EQ(outlook.calendar().restrictions(), std::vector<std::string>{"[Subject] = 'Morning'"});
 }
 
 TEST_F(ItemsRestrict, RestrictsARestrictedCollectionFurther) {

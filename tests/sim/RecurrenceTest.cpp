@@ -47,8 +47,7 @@ TEST_F(Recurrence, SetBeforeRestrictListsTheOccurrencesInTheRange) {
   items->put("IncludeRecurrences", true);
   Ref<Object> week =
       items->getObject("Restrict", "[Start] >= '12/1/2026' And [Start] < '12/15/2026'");
-  EXPECT_EQ(listed(*week),
-            (std::vector<std::string>{"Standup 7", "Review 7", "Standup 14"}));
+  EXPECT_EQ(listed(*week), (std::vector<std::string>{"Standup 7", "Review 7", "Standup 14"}));
   Ref<Object> occurrence = week->getObject("GetFirst");
   EXPECT_TRUE(occurrence->get("IsRecurring").toBool());
   EXPECT_EQ(occurrence->get("RecurrenceState").toInt32(), 2);
@@ -58,12 +57,14 @@ TEST_F(Recurrence, SetBeforeRestrictListsTheOccurrencesInTheRange) {
 }
 
 TEST_F(Recurrence, SetAfterRestrictListsTheSeriesOnceWhenTheMasterStartsInTheRange) {
-  Ref<Object> late = items->getObject("Restrict", "[Start] >= '12/1/2026' And [Start] < '12/15/2026'");
+  Ref<Object> late =
+      items->getObject("Restrict", "[Start] >= '12/1/2026' And [Start] < '12/15/2026'");
   late->call("Sort", "[Start]");
   late->put("IncludeRecurrences", true);
   EXPECT_EQ(listed(*late), std::vector<std::string>{"Review 7"});
 
-  Ref<Object> early = items->getObject("Restrict", "[Start] >= '11/23/2026' And [Start] < '12/8/2026'");
+  Ref<Object> early =
+      items->getObject("Restrict", "[Start] >= '11/23/2026' And [Start] < '12/8/2026'");
   early->put("IncludeRecurrences", true);
   EXPECT_EQ(listed(*early), (std::vector<std::string>{"Standup 23", "Review 7"}));
 }

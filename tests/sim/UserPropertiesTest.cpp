@@ -38,6 +38,10 @@ TEST_F(UserPropertiesTest, NewPropertiesHoldTheEmptyValueOfTheirType) {
   EXPECT_EQ(properties->get("Count").toInt32(), 4);
   EXPECT_EQ(properties->getObject("Item", 2)->get("Name").toString(), "Hours");
   EXPECT_EQ(properties->getObject("Item", "done")->get("Name").toString(), "Done");
+  properties->call("Remove", 1);
+  EXPECT_EQ(properties->get("Count").toInt32(), 3);
+  EXPECT_EQ(properties->getObject("Item", 1)->get("Name").toString(), "Hours");
+  EXPECT_THROW(properties->call("Remove", 4), Error);
 }
 
 TEST_F(UserPropertiesTest, ValueIsConvertedToThePropertysType) {
@@ -105,8 +109,9 @@ TEST_F(UserPropertiesTest, SeededPropertiesAreSavedValues) {
   f.userProperties = {{"QuillhourExported", kUserDateTime, Variant(Date::fromParts(2026, 1, 2))}};
   Ref<AppointmentItem> stored = outlook.addAppointment(outlook.calendar(), f);
   EXPECT_TRUE(stored->get("Saved").toBool());
-  EXPECT_EQ(stored->getObject("UserProperties")->getObject("Find", "QuillhourExported")->get("Value"),
-            Variant(Date::fromParts(2026, 1, 2)));
+  EXPECT_EQ(
+      stored->getObject("UserProperties")->getObject("Find", "QuillhourExported")->get("Value"),
+      Variant(Date::fromParts(2026, 1, 2)));
   EXPECT_EQ(stored->savedUserProperties().values().size(), 1u);
 }
 

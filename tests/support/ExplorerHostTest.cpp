@@ -1,38 +1,28 @@
 #include "tests/support/ExplorerHostTest.h"
 
-#include "hosts/sim/office/CommandBars.h"
+#include "tests/support/HostWindows.h"
 
 namespace qh::testing {
-namespace {
-
-sim::CommandBars* barsOf(sim::outlook::Explorer& explorer) {
-  if (explorer.closed()) return nullptr;
-  return dynamic_cast<sim::CommandBars*>(explorer.commandBars().get());
-}
-
-}  // namespace
 
 Ref<sim::CommandBar> ExplorerHostTest::quillhourBar(Explorer& explorer) {
-  sim::CommandBars* bars = barsOf(explorer);
-  return bars ? bars->find("Quillhour") : nullptr;
+  return explorer.closed() ? nullptr : ::qh::testing::quillhourBar(explorer);
 }
 
 int ExplorerHostTest::quillhourBarCount(Explorer& explorer) {
   int count = 0;
-  if (sim::CommandBars* bars = barsOf(explorer))
-    for (const Ref<sim::CommandBar>& bar : bars->bars()) count += bar->name() == "Quillhour";
+  if (!explorer.closed())
+    for (const Ref<sim::CommandBar>& bar : barsOf(explorer).bars())
+      count += bar->name() == "Quillhour";
   return count;
 }
 
 Ref<sim::CommandBarComboBox> ExplorerHostTest::tagBox(Explorer& explorer) {
-  Ref<sim::CommandBar> bar = quillhourBar(explorer);
-  return bar ? bar->controls().comboBox("Tag:") : nullptr;
+  return explorer.closed() ? nullptr : barTagBox(explorer);
 }
 
 Ref<sim::CommandBarButton> ExplorerHostTest::barButton(Explorer& explorer,
                                                        std::string_view caption) {
-  Ref<sim::CommandBar> bar = quillhourBar(explorer);
-  return bar ? bar->controls().button(caption) : nullptr;
+  return explorer.closed() ? nullptr : ::qh::testing::barButton(explorer, std::string(caption));
 }
 
 bool ExplorerHostTest::barShown(Explorer& explorer) {

@@ -28,19 +28,34 @@ TEST_F(DispatchObjectTest, EachKindOfCallUsesItsFlagsAndTheDefaultMemberIsDispid
   ASSERT_EQ(host.calls.size(), 4u);
   EXPECT_EQ(host.calls[0].id, 7);
   EXPECT_EQ(host.calls[0].flags, kGetOrCall);
-  EXPECT_EQ(host.calls[1].flags, kGetOrCall);
+  EXPECT_EQ(host.calls[1].flags, DISPATCH_METHOD) << "a call for its effect, as VB makes it";
   EXPECT_EQ(host.calls[2].flags, DISPATCH_PROPERTYPUT);
   EXPECT_EQ(host.calls[2].named, std::vector<DISPID>{DISPID_PROPERTYPUT});
   EXPECT_EQ(host.calls[3].id, DISPID_VALUE);
 }
 
-TEST_F(DispatchObjectTest, NamesAreLookedUpOncePerObject) {
+TEST_F(DispatchObjectTest, ACallOfAPropertyIsRepeatedAsAGet) {
+  host.handler = [](const RecordingDispatch::Call& call, DISPPARAMS&, VARIANT* result,
+                    EXCEPINFO*) {
+    if (call.flags == DISPATCH_METHOD) return DISP_E_MEMBERNOTFOUND;
+    V_VT(result) = VT_I4;
+    V_I4(result) = 9;
+    return S_OK;
+  };
+  EXPECT_EQ(object->call("Parent"), Variant(9));
+  ASSERT_EQ(host.calls.size(), 2u);
+  EXPECT_EQ(host.calls[1].flags, kGetOrCall);
+}
+
+TEST_F(DispatchObjectTest, NamesAreLookedUpOncePerObjectAndSpelling) {
+  host.members[L"SUBJECT"] = 7;
   object->get("Subject");
   object->get("Subject");
-  object->get("SUBJECT");  // same member for us; the host is asked only for the first spelling
   EXPECT_EQ(host.nameLookups, 1);
+  object->get("SUBJECT");  // the host hears a member spelt as the caller spells it
+  EXPECT_EQ(host.nameLookups, 2);
   object->get("");
-  EXPECT_EQ(host.nameLookups, 1);
+  EXPECT_EQ(host.nameLookups, 2);
 }
 
 TEST_F(DispatchObjectTest, AnUnknownMemberIsObjectDoesntSupport) {

@@ -7,7 +7,9 @@ namespace {
 
 constexpr double kSecondsPerDay = 86400.0;
 
-long long secondOf(Date d) { return std::llround(d.serial() * kSecondsPerDay); }
+long long secondOf(Date d) {
+  return std::llround(d.serial() * kSecondsPerDay);
+}
 
 bool sameUserProperties(const std::vector<mailbox::UserProperty>& a,
                         const std::vector<mailbox::UserProperty>& b) {

@@ -47,7 +47,9 @@ MailboxBinding::Collected MailboxBinding::collect() const {
   return c;
 }
 
-MailboxChanges MailboxBinding::pending() const { return collect().changes; }
+MailboxChanges MailboxBinding::pending() const {
+  return collect().changes;
+}
 
 MailboxChanges MailboxBinding::writeBack() {
   Collected c = collect();

@@ -17,9 +17,14 @@ constexpr int kMaster = 1;
 constexpr int kOccurrence = 2;
 
 // What an occurrence shows of its master, besides its own start and end.
-constexpr const char* kSharedFields[] = {"Subject",  "AllDayEvent", "Categories",
-                                         "Body",     "Location",    "ReminderSet",
-                                         "ReminderMinutesBeforeStart", "MeetingStatus",
+constexpr const char* kSharedFields[] = {"Subject",
+                                         "AllDayEvent",
+                                         "Categories",
+                                         "Body",
+                                         "Location",
+                                         "ReminderSet",
+                                         "ReminderMinutesBeforeStart",
+                                         "MeetingStatus",
                                          "BusyStatus"};
 
 Date plusMinutes(Date d, double minutes) {
@@ -93,8 +98,11 @@ std::vector<Ref<AppointmentItem>> AppointmentItem::occurrences() {
 
 Ref<AppointmentItem> AppointmentItem::occurrenceAt(Date start) {
   Application* app = application();
-  auto occurrence = makeRef<AppointmentItem>(app ? WeakLink<Application>(*app) : WeakLink<Application>(), start);
-  const double minutes = (savedValue("End").toDate().serial() - savedValue("Start").toDate().serial()) * kMinutesPerDay;
+  auto occurrence =
+      makeRef<AppointmentItem>(app ? WeakLink<Application>(*app) : WeakLink<Application>(), start);
+  const double minutes =
+      (savedValue("End").toDate().serial() - savedValue("Start").toDate().serial()) *
+      kMinutesPerDay;
   for (const char* name : kSharedFields) occurrence->seedValue(name, savedValue(name));
   occurrence->seedValue("Start", start);
   occurrence->seedValue("End", plusMinutes(start, minutes));

@@ -42,7 +42,9 @@ void Folder::unfile(Item& item) {
   for (Items* watcher : watchers_) watcher->removed(item);
 }
 
-void Folder::watch(Items& items) { watchers_.push_back(&items); }
+void Folder::watch(Items& items) {
+  watchers_.push_back(&items);
+}
 
 void Folder::unwatch(Items& items) {
   watchers_.erase(std::remove(watchers_.begin(), watchers_.end(), &items), watchers_.end());

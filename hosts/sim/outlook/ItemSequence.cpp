@@ -7,7 +7,9 @@
 namespace qh::sim::outlook {
 namespace {
 
-std::size_t lowestBit(std::size_t i) { return i & (~i + 1); }
+std::size_t lowestBit(std::size_t i) {
+  return i & (~i + 1);
+}
 
 }  // namespace
 

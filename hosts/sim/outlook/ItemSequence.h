@@ -43,7 +43,7 @@ class ItemSequence {
 
   // Mutable: items() closes the gaps left by removals without changing what is held.
   mutable std::vector<Ref<Item>> slots_;  // empty where an item was removed
-  mutable std::vector<int> tree_;          // Fenwick tree, 1-based: held items per range
+  mutable std::vector<int> tree_;         // Fenwick tree, 1-based: held items per range
   mutable std::unordered_map<const Item*, std::size_t> slotOf_;
   std::size_t held_ = 0;
 };

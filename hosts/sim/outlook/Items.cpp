@@ -20,7 +20,9 @@ Items::Items(Ref<Folder> folder) : folder_(std::move(folder)) {}
 
 Items::Items(Ref<Folder> folder, std::vector<Ref<Item>> items, std::optional<SortOrder> order,
              bool includeRecurrences)
-    : folder_(std::move(folder)), order_(std::move(order)), includeRecurrences_(includeRecurrences) {
+    : folder_(std::move(folder)),
+      order_(std::move(order)),
+      includeRecurrences_(includeRecurrences) {
   holdOwn(std::move(items));
 }
 
@@ -133,9 +135,8 @@ const DispatchTable<Items>& Items::table() {
   static const DispatchTable<Items> t = [] {
     DispatchTable<Items> d;
     d.get("Count", [](Items& c, Args&) { return Variant(static_cast<int>(c.count())); });
-    d.method("Item", [](Items& c, Args& a) {
-      return Variant(Ref<Object>(c.item(requiredArg(a, 0))));
-    });
+    d.method("Item",
+             [](Items& c, Args& a) { return Variant(Ref<Object>(c.item(requiredArg(a, 0)))); });
     d.method("Find", [](Items& c, Args& a) {
       return Variant(Ref<Object>(c.find(requiredArg(a, 0).toString())));
     });

@@ -16,7 +16,9 @@ constexpr std::int32_t kUnknownProperty = static_cast<std::int32_t>(0x80020009u)
 // regard to case (as Outlook's views sort), values of different kinds by kind.
 int compareFields(const Variant& a, const Variant& b) {
   using T = Variant::Type;
-  auto numeric = [](T t) { return t == T::Int16 || t == T::Int32 || t == T::Double || t == T::Bool; };
+  auto numeric = [](T t) {
+    return t == T::Int16 || t == T::Int32 || t == T::Double || t == T::Bool;
+  };
   if (a.type() == T::String && b.type() == T::String) {
     const std::string& x = a.asString();
     const std::string& y = b.asString();

@@ -7,8 +7,7 @@ namespace qh::sim::outlook {
 const UserPropertyValue& UserProperty::value() const {
   item_->requireNotDeleted();
   const UserPropertyList::Entry* entry = item_->userProperties().byId(id_);
-  if (!entry)
-    throw Error(static_cast<std::int32_t>(0x80004005u), "The property has been deleted.");
+  if (!entry) throw Error(static_cast<std::int32_t>(0x80004005u), "The property has been deleted.");
   return entry->property;
 }
 

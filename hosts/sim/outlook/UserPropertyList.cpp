@@ -72,9 +72,9 @@ void UserPropertyList::setValue(unsigned id, const Variant& value) {
 
 void UserPropertyList::remove(unsigned id) {
   require(id);
-  entries_.erase(std::remove_if(entries_.begin(), entries_.end(),
-                                [id](const Entry& e) { return e.id == id; }),
-                 entries_.end());
+  entries_.erase(
+      std::remove_if(entries_.begin(), entries_.end(), [id](const Entry& e) { return e.id == id; }),
+      entries_.end());
 }
 
 Variant UserPropertyList::emptyValue(int type) {

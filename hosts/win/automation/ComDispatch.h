@@ -22,8 +22,8 @@ struct EventInterface;
 // callbacks, a test host exposing simulated objects). Made only by ObjectBridge, which keeps
 // one per object.
 // - GetIDsOfNames gives every name a DISPID from the bridge's table (the object alone knows
-//   whether it has the member); Invoke maps the DISPID back and calls invoke(). PUT and
-//   PUTREF are Put, a call with DISPATCH_METHOD is Call, anything else Get.
+//   whether it has the member); Invoke maps the DISPID back and calls invoke() (see
+//   MemberCall.h for how the flags map to the kind of call).
 // - An Error becomes DISP_E_EXCEPTION with its description and code in the EXCEPINFO.
 // - An object that raises events through a known interface also answers
 //   IConnectionPointContainer (one connection point, for that interface) and

@@ -1,21 +1,10 @@
 #include "hosts/win/automation/DispIdTable.h"
 
-#include <cctype>
-
 namespace qh::win {
-namespace {
-
-std::string foldCase(std::string_view name) {
-  std::string key(name);
-  for (char& c : key) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return key;
-}
-
-}  // namespace
 
 DISPID DispIdTable::idOf(std::string_view name) {
   if (name.empty()) return DISPID_VALUE;
-  auto [it, added] = ids_.try_emplace(foldCase(name), static_cast<DISPID>(names_.size() + 1));
+  auto [it, added] = ids_.try_emplace(std::string(name), static_cast<DISPID>(names_.size() + 1));
   if (added) names_.emplace_back(name);
   return it->second;
 }

@@ -14,7 +14,10 @@ namespace qh::win {
 
 // DISPIDs for objects that are reached by name only (the add-in's own objects seen through
 // IDispatch): each new name gets the next number the first time a caller asks for it, and
-// keeps it. Names match without regard to case; the default member "" is DISPID_VALUE.
+// keeps it; the default member "" is DISPID_VALUE. Each spelling of a name gets a number of
+// its own, so that the object hears the member named exactly as its caller wrote it (the
+// object itself matches names without regard to case, and a host that records its calls
+// shows the caller's spelling).
 class DispIdTable {
  public:
   DISPID idOf(std::string_view name);
@@ -23,7 +26,7 @@ class DispIdTable {
 
  private:
   std::unordered_map<std::string, DISPID> ids_;
-  std::vector<std::string> names_;  // names_[id - 1], as first spelt
+  std::vector<std::string> names_;  // names_[id - 1]
 };
 
 }  // namespace qh::win

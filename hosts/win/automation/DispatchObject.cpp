@@ -2,8 +2,6 @@
 
 #include <ocidl.h>
 
-#include <cctype>
-
 #include "automation/Events.h"
 #include "hosts/win/automation/ComError.h"
 #include "hosts/win/automation/DispatchSink.h"
@@ -15,13 +13,8 @@
 namespace qh::win {
 namespace {
 
-constexpr WORD kGetOrCall = DISPATCH_METHOD | DISPATCH_PROPERTYGET;
-
-std::string foldCase(std::string_view name) {
-  std::string key(name);
-  for (char& c : key) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return key;
-}
+// How a late-bound caller reads a value (a property, or a method's result).
+constexpr WORD kGetFlags = DISPATCH_METHOD | DISPATCH_PROPERTYGET;
 
 // An advised sink: unadvises when the add-in drops the connection, and detaches the sink so
 // that a source still holding it can no longer reach the add-in's handler.
@@ -52,12 +45,13 @@ DispatchObject::DispatchObject(std::shared_ptr<ObjectBridge> bridge, ComPtr<IDis
 Variant DispatchObject::invoke(std::string_view name, CallKind kind, Args& args) {
   const DISPID id = dispIdOf(name);
   if (kind == CallKind::Put) return put(id, args);
-  return invokeOrThrow(id, kGetOrCall, args);
+  if (kind == CallKind::Call) return call(id, args);
+  return invokeOrThrow(id, kGetFlags, args);
 }
 
 DISPID DispatchObject::dispIdOf(std::string_view name) {
   if (name.empty()) return DISPID_VALUE;
-  std::string key = foldCase(name);
+  std::string key(name);
   if (auto it = dispIds_.find(key); it != dispIds_.end()) return it->second;
   std::wstring wide = widen(name);
   LPOLESTR names[] = {wide.data()};
@@ -65,6 +59,15 @@ DISPID DispatchObject::dispIdOf(std::string_view name) {
   throwIfFailed(dispatch_->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id));
   dispIds_.emplace(std::move(key), id);
   return id;
+}
+
+Variant DispatchObject::call(DISPID id, Args& args) {
+  Variant result;
+  EXCEPINFO info{};
+  const HRESULT hr = tryInvoke(id, DISPATCH_METHOD, args, result, info);
+  if (hr == DISP_E_MEMBERNOTFOUND) return invokeOrThrow(id, kGetFlags, args);
+  if (FAILED(hr)) throw errorFromHresult(hr, &info);
+  return result;
 }
 
 Variant DispatchObject::put(DISPID id, Args& args) {

@@ -19,9 +19,11 @@ struct EventInterface;
 
 // An automation object over any IDispatch: a host object of Outlook, Office or Excel, or
 // anything else COM hands the add-in. Members are found with GetIDsOfNames (remembered per
-// object) and reached with Invoke; "" is DISPID_VALUE.
-// - Get and Call: DISPATCH_METHOD | DISPATCH_PROPERTYGET. Put: DISPATCH_PROPERTYPUTREF for an
-//   object value, falling back to DISPATCH_PROPERTYPUT when the member has no PUTREF.
+// object and spelling) and reached with Invoke; "" is DISPID_VALUE.
+// - Get: DISPATCH_METHOD | DISPATCH_PROPERTYGET, as a late-bound caller reads a value. Call:
+//   DISPATCH_METHOD, as it calls a method for its effect, falling back to both flags when the
+//   member is a property (DISP_E_MEMBERNOTFOUND). Put: DISPATCH_PROPERTYPUTREF for an object
+//   value, falling back to DISPATCH_PROPERTYPUT when the member has no PUTREF.
 // - Arguments are passed as OutboundArgs describes; what the callee wrote into by-reference
 //   arguments is copied back into args.
 // - A failure raises Error with the EXCEPINFO description, or the system's text for the
@@ -47,13 +49,14 @@ class DispatchObject final : public Object {
   Variant invokeOrThrow(DISPID id, WORD flags, Args& args);
   HRESULT tryInvoke(DISPID id, WORD flags, Args& args, Variant& result, EXCEPINFO& info);
   Variant put(DISPID id, Args& args);
+  Variant call(DISPID id, Args& args);
   const EventInterface* findEvents(IConnectionPointContainer& container,
                                    ComPtr<IConnectionPoint>& point) const;
 
   std::shared_ptr<ObjectBridge> bridge_;
   ComPtr<IDispatch> dispatch_;
   ComPtr<IUnknown> unknown_;
-  std::unordered_map<std::string, DISPID> dispIds_;  // by lower-case name
+  std::unordered_map<std::string, DISPID> dispIds_;  // by name as spelt
 };
 
 }  // namespace qh::win

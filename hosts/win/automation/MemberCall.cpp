@@ -8,10 +8,12 @@
 namespace qh::win {
 namespace {
 
+// A late-bound caller reads a value with PROPERTYGET (often together with METHOD) and calls a
+// method for its effect with METHOD alone.
 CallKind callKindOf(WORD flags) {
   if (flags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF)) return CallKind::Put;
-  if (flags & DISPATCH_METHOD) return CallKind::Call;
-  return CallKind::Get;
+  if (flags & DISPATCH_PROPERTYGET) return CallKind::Get;
+  return CallKind::Call;
 }
 
 }  // namespace

@@ -63,6 +63,12 @@ void RegistryTree::readKey(HKEY key, const std::string& relative) {
   }
 }
 
+std::vector<std::string> RegistryTree::keys() const {
+  std::set<std::string> keys;
+  for (const Value& v : values_) keys.insert(v.key);
+  return {keys.begin(), keys.end()};
+}
+
 long RegistryTree::writeTo(platform::System& system, platform::RegistryRoot root,
                            const std::string& path) const {
   for (const Value& v : values_) {

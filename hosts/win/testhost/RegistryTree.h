@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,8 @@ class RegistryTree {
   static RegistryTree read(HKEY root, const std::wstring& path);
 
   const std::vector<Value>& values() const noexcept { return values_; }
+  // The keys that hold values, below the root ("" for the root), parents before children.
+  std::vector<std::string> keys() const;
   // Writes every value below root\path; answers the first failure's result, or 0.
   long writeTo(platform::System& system, platform::RegistryRoot root,
                const std::string& path) const;
