@@ -51,7 +51,7 @@ std::string generateCalendar(int times) {
     const auto [year, month, day] = days.next();
     for (int slot = 0; slot < kPerDay && made < times; ++slot, ++made) {
       const int minutes = 8 * 60 + slot * 30;
-      const char* tag = kTags[(made * 7 + slot) % 8];
+      const char* tag = kTags[(made + made / kPerDay * 3) % 8];
       out += fmt::format(
           "BEGIN:VEVENT\r\nUID:bench-{0}@example.com\r\nDTSTAMP:20191201T080000Z\r\n"
           "DTSTART;TZID=Europe/Berlin:{1:04}{2:02}{3:02}T{4:02}{5:02}00\r\n"

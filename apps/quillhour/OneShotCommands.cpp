@@ -10,8 +10,12 @@ namespace qh::app {
 namespace {
 
 // The tag list's reading rule: "; " and ";" both separate.
-std::vector<std::string> readTagList(std::string text) {
-  for (std::size_t at; (at = text.find("; ")) != std::string::npos;) text.replace(at, 2, ";");
+std::vector<std::string> readTagList(const std::string& list) {
+  std::string text;
+  for (std::size_t i = 0; i < list.size(); ++i) {
+    text += list[i];
+    if (list[i] == ';' && i + 1 < list.size() && list[i + 1] == ' ') ++i;
+  }
   std::vector<std::string> tags;
   if (text.empty()) return tags;
   std::size_t from = 0;

@@ -1,7 +1,5 @@
 #include "automation/Object.h"
 
-#include <cctype>
-
 #include "automation/Events.h"
 
 namespace qh {
@@ -30,11 +28,14 @@ bool sameObject(const Object* a, const Object* b) noexcept {
 }
 
 bool memberNameEquals(std::string_view a, std::string_view b) noexcept {
+  // Every late-bound call compares names this way, so it folds ASCII letters itself rather
+  // than asking the C locale for each character.
+  const auto fold = [](char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+  };
   if (a.size() != b.size()) return false;
   for (size_t i = 0; i < a.size(); ++i)
-    if (std::tolower(static_cast<unsigned char>(a[i])) !=
-        std::tolower(static_cast<unsigned char>(b[i])))
-      return false;
+    if (a[i] != b[i] && fold(a[i]) != fold(b[i])) return false;
   return true;
 }
 
@@ -43,6 +44,8 @@ const Variant& argAt(const Args& args, size_t i) {
   return i < args.size() ? args[i] : kMissing;
 }
 
-bool argPresent(const Args& args, size_t i) { return i < args.size() && !args[i].isMissing(); }
+bool argPresent(const Args& args, size_t i) {
+  return i < args.size() && !args[i].isMissing();
+}
 
 }  // namespace qh

@@ -8,7 +8,9 @@
 namespace qh::core {
 namespace {
 
-std::string settingsFilter() { return std::string("[Subject] = '") + kSettingsSubject + "'"; }
+std::string settingsFilter() {
+  return std::string("[Subject] = '") + kSettingsSubject + "'";
+}
 
 Ref<Object> findSettingsItem(const Ref<Object>& folder) {
   return use(use(folder).getObject("Items")).getObject("Find", settingsFilter());

@@ -244,7 +244,8 @@ void ExportRun::buildPivotTable() {
         use(use(excel_->getObject("ActiveSheet")).getObject("Cells")).getObject("Item", 3, 1);
     use(pivotSheet).call("PivotTableWizard", Variant::missing(), Variant::missing(), destination);
   });
-  steps_([&] { use(use(use(pivotSheet).getObject("Cells")).getObject("Item", 3, 1)).call("Select"); });
+  steps_(
+      [&] { use(use(use(pivotSheet).getObject("Cells")).getObject("Item", 3, 1)).call("Select"); });
   steps_([&] {
     use(use(pivotSheet).getObject("PivotTables", "QuillhourPivot")).put("SmallGrid", false);
   });

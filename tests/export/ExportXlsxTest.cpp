@@ -38,7 +38,9 @@ TEST_F(ExportXlsx, TheWrittenWorkbookHoldsTheRowsThePivotTableAndTheChart) {
   const sim::XlsxSheet& pivot = file.sheet("Pivot Table");
   std::map<std::string, std::string> totals;
   for (int row = 1; row <= 10; ++row) {
-    const std::string a = "A" + std::to_string(row), b = "B" + std::to_string(row);
+    const std::string number = std::to_string(row);
+    const std::string a = std::string(1, 'A').append(number);
+    const std::string b = std::string(1, 'B').append(number);
     if (pivot.values.count(a) && pivot.values.count(b))
       totals[pivot.values.at(a)] = pivot.values.at(b);
   }

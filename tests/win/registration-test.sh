@@ -12,8 +12,13 @@ addin_clsid='{CD9A9032-D74E-4F77-8EF5-4DDCF7DE99D8}'
 pane_clsid='{4E0507B5-3ED9-46ED-A3AA-5C8CD82722DE}'
 
 windows_path() { printf 'Z:%s\\%s.dll' "${modules//\//\\}" "$1"; }
-# The subtree of a key as `reg query /s` prints it, or nothing when it is absent.
-tree() { wine reg query "$1" /s 2>/dev/null | tr -d '\r'; }
+# The subtree of a key as `reg query /s` prints it, or nothing when it is absent (reg then
+# fails, with its message on standard output).
+tree() {
+  local out
+  out=$(wine reg query "$1" /s 2>/dev/null) || return 0
+  tr -d '\r' <<<"$out"
+}
 check() {  # check <what> <text> <extended regex that must match one line>
   if grep -Eq -- "$3" <<<"$2"; then echo "ok: $1"; else echo "FAIL: $1"; failures=$((failures + 1)); fi
 }

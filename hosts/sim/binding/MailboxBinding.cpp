@@ -6,22 +6,23 @@ namespace qh::sim {
 
 MailboxBinding::MailboxBinding(mailbox::CalendarStore store, outlook::Folder& calendar)
     : store_(std::move(store)), calendar_(&calendar) {
-  std::vector<mailbox::CalendarEntry> entries = store_.entries();
+  const std::vector<mailbox::CalendarEntry> entries = store_.entries();
   std::vector<Ref<outlook::AppointmentItem>> items;
   items.reserve(entries.size());
   for (const mailbox::CalendarEntry& entry : entries)
     items.push_back(calendar.addAppointment(binding::fieldsOf(entry)));
-  bind(std::move(items), std::move(entries));
+  bind(items, entries);
 }
 
-void MailboxBinding::bind(std::vector<Ref<outlook::AppointmentItem>> items,
-                          std::vector<mailbox::CalendarEntry> entries) {
+void MailboxBinding::bind(const std::vector<Ref<outlook::AppointmentItem>>& items,
+                          const std::vector<mailbox::CalendarEntry>& entries) {
   bound_.clear();
   index_.clear();
   bound_.reserve(items.size());
+  index_.reserve(items.size());
   for (std::size_t i = 0; i < items.size(); ++i) {
     index_[items[i].get()] = i;
-    bound_.push_back({std::move(items[i]), std::move(entries[i])});
+    bound_.push_back({items[i], entries[i].component});
   }
 }
 
@@ -36,8 +37,10 @@ MailboxBinding::Collected MailboxBinding::collect() const {
       c.entries.push_back(binding::savedEntry(*appointment, {}));
       ++c.changes.added;
     } else {
-      const mailbox::CalendarEntry& before = bound_[found->second].entry;
+      const mailbox::CalendarEntry& before =
+          mailbox::CalendarStore::asRead(bound_[found->second].component);
       c.entries.push_back(binding::savedEntry(*appointment, before));
+      c.entries.back().component = bound_[found->second].component;
       if (!binding::sameContent(c.entries.back(), before)) ++c.changes.changed;
       ++kept;
     }
@@ -55,7 +58,7 @@ MailboxChanges MailboxBinding::writeBack() {
   Collected c = collect();
   if (!c.changes.any()) return c.changes;
   store_.save(c.entries);
-  bind(std::move(c.items), std::move(c.entries));
+  bind(c.items, c.entries);
   return c.changes;
 }
 

@@ -42,9 +42,11 @@ class MailboxBinding {
   MailboxChanges writeBack();
 
  private:
+  // An appointment and the component it was read from; what was read stays with the
+  // component, so the binding keeps no copy of it.
   struct Bound {
     Ref<outlook::AppointmentItem> item;
-    mailbox::CalendarEntry entry;
+    mailbox::ComponentHandle component;
   };
   struct Collected {
     std::vector<Ref<outlook::AppointmentItem>> items;
@@ -53,8 +55,8 @@ class MailboxBinding {
   };
 
   Collected collect() const;
-  void bind(std::vector<Ref<outlook::AppointmentItem>> items,
-            std::vector<mailbox::CalendarEntry> entries);
+  void bind(const std::vector<Ref<outlook::AppointmentItem>>& items,
+            const std::vector<mailbox::CalendarEntry>& entries);
 
   mailbox::CalendarStore store_;
   Ref<outlook::Folder> calendar_;

@@ -1,7 +1,6 @@
 #include "hosts/sim/excel/PivotReport.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace qh::sim {
 namespace {
@@ -13,10 +12,21 @@ int rank(const CellValue& v) {
   return v.isNumeric() || v.kind == CellValue::Kind::Boolean ? 0 : 1;
 }
 
-std::string folded(const std::string& s) {
-  std::string out = s;
-  for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return out;
+// Text compared without regard to case, as the C locale folds it (ASCII letters only). The
+// items of every record are compared while a table is built, so nothing is copied here.
+unsigned char folded(char c) {
+  const auto u = static_cast<unsigned char>(c);
+  return u >= 'A' && u <= 'Z' ? static_cast<unsigned char>(u - 'A' + 'a') : u;
+}
+
+bool lessIgnoringCase(const std::string& a, const std::string& b) {
+  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                      [](char x, char y) { return folded(x) < folded(y); });
+}
+
+bool equalIgnoringCase(const std::string& a, const std::string& b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                    [](char x, char y) { return folded(x) == folded(y); });
 }
 
 // Excel's item order: numbers and dates by value, then text without regard to case, then
@@ -24,7 +34,7 @@ std::string folded(const std::string& s) {
 bool itemLess(const CellValue& a, const CellValue& b) {
   if (rank(a) != rank(b)) return rank(a) < rank(b);
   if (rank(a) == 0) return a.number < b.number;
-  if (rank(a) == 1) return folded(a.displayText()) < folded(b.displayText());
+  if (rank(a) == 1) return lessIgnoringCase(a.displayText(), b.displayText());
   return false;
 }
 
@@ -76,7 +86,7 @@ class Aggregation {
  private:
   bool passesPages(const std::vector<CellValue>& record) const {
     for (const auto& [field, item] : spec_.pageSelections)
-      if (folded(PivotReport::itemName(record[field])) != folded(item)) return false;
+      if (!equalIgnoringCase(PivotReport::itemName(record[field]), item)) return false;
     return true;
   }
   static Key keyOf(const std::vector<CellValue>& record, const std::vector<int>& fields) {

@@ -10,6 +10,7 @@
 #include "hosts/sim/mailbox/CalendarComposer.h"
 #include "hosts/sim/mailbox/CalendarDocument.h"
 #include "hosts/sim/mailbox/CalendarError.h"
+#include "hosts/sim/mailbox/StoredComponent.h"
 
 namespace qh::sim::mailbox {
 namespace {
@@ -55,6 +56,10 @@ CalendarStore& CalendarStore::operator=(CalendarStore&&) noexcept = default;
 
 std::vector<CalendarEntry> CalendarStore::entries() const {
   return document_->entries();
+}
+
+const CalendarEntry& CalendarStore::asRead(const ComponentHandle& component) {
+  return component->asRead;
 }
 
 const std::vector<std::string>& CalendarStore::warnings() const {

@@ -34,6 +34,8 @@ class CalendarStore {
 
   // The file's appointments as last read or written, each with its component's handle.
   std::vector<CalendarEntry> entries() const;
+  // What was read from a component as it stands in the file (its handle left empty).
+  static const CalendarEntry& asRead(const ComponentHandle& component);
   // Problems that did not stop reading ("path:line: text"): unknown time zones, values read
   // as text, events that end before they start.
   const std::vector<std::string>& warnings() const;

@@ -20,26 +20,27 @@ PhysicalLine nextPhysicalLine(std::string_view text, std::size_t at) {
   return {at, newline == std::string_view::npos ? text.size() : newline + 1, content};
 }
 
-// Position of the first occurrence of one of `stops` outside double quotes, or npos.
-std::size_t findUnquoted(std::string_view s, std::string_view stops, std::size_t from = 0) {
+// Position of the first `stop` outside double quotes, or npos.
+std::size_t findUnquoted(std::string_view s, char stop, std::size_t from = 0) {
   bool quoted = false;
   for (std::size_t i = from; i < s.size(); ++i) {
-    if (s[i] == '"')
+    const char c = s[i];
+    if (c == '"')
       quoted = !quoted;
-    else if (!quoted && stops.find(s[i]) != std::string_view::npos)
+    else if (c == stop && !quoted)
       return i;
   }
   return std::string_view::npos;
 }
 
 void parseInto(std::string_view logical, ContentLine& line) {
-  const auto colon = findUnquoted(logical, ":");
+  const auto colon = findUnquoted(logical, ':');
   std::string_view head = logical.substr(0, colon);
   if (colon != std::string_view::npos) line.value = logical.substr(colon + 1);
-  auto semicolon = findUnquoted(head, ";");
+  auto semicolon = findUnquoted(head, ';');
   line.name = head.substr(0, semicolon);
   while (semicolon != std::string_view::npos) {
-    const auto next = findUnquoted(head, ";", semicolon + 1);
+    const auto next = findUnquoted(head, ';', semicolon + 1);
     const auto param =
         head.substr(semicolon + 1,
                     next == std::string_view::npos ? std::string_view::npos : next - semicolon - 1);
@@ -93,21 +94,27 @@ std::string ContentLine::param(std::string_view paramName) const {
 
 std::vector<ContentLine> splitContentLines(std::string_view text, int firstLineNumber) {
   std::vector<ContentLine> lines;
-  std::string logical;
+  lines.reserve(text.size() / 32);  // content lines are rarely shorter
+  // Most lines are not folded: they are parsed where they stand in the text, and only a
+  // folded one is put together first.
+  std::string_view logical;
+  std::string unfolded;
+  bool folded = false;
   std::size_t at =
       text.substr(0, kByteOrderMark.size()) == kByteOrderMark ? kByteOrderMark.size() : 0;
   int number = firstLineNumber;
   auto flush = [&] {
     if (lines.empty()) return;
-    parseInto(logical, lines.back());
-    logical.clear();
+    parseInto(folded ? std::string_view(unfolded) : logical, lines.back());
   };
   while (at < text.size()) {
     const PhysicalLine physical = nextPhysicalLine(text, at);
     const bool continues = !lines.empty() && !physical.content.empty() &&
                            (physical.content.front() == ' ' || physical.content.front() == '\t');
     if (continues) {
-      logical.append(physical.content.substr(1));
+      if (!folded) unfolded.assign(logical);
+      folded = true;
+      unfolded.append(physical.content.substr(1));
       lines.back().end = physical.end;
     } else {
       flush();
@@ -116,7 +123,8 @@ std::vector<ContentLine> splitContentLines(std::string_view text, int firstLineN
       line.end = physical.end;
       line.lineNumber = number;
       lines.push_back(std::move(line));
-      logical.assign(physical.content);
+      logical = physical.content;
+      folded = false;
     }
     at = physical.end;
     ++number;

@@ -25,20 +25,19 @@ Variant convertLike(const Variant& like, const Variant& value) {
 
 }  // namespace
 
+std::vector<PropertyBag::Entry>& PropertyBag::own() {
+  if (entries_.use_count() > 1) entries_ = std::make_shared<std::vector<Entry>>(*entries_);
+  return *entries_;
+}
+
 void PropertyBag::declare(std::string name, Variant initial) {
-  entries_.push_back({std::move(name), std::move(initial)});
+  own().push_back({std::move(name), std::move(initial)});
 }
 
 const PropertyBag::Entry* PropertyBag::find(std::string_view name) const {
-  for (const Entry& e : entries_)
+  for (const Entry& e : *entries_)
     if (memberNameEquals(e.name, name)) return &e;
   return nullptr;
-}
-
-PropertyBag::Entry& PropertyBag::require(std::string_view name) {
-  for (Entry& e : entries_)
-    if (memberNameEquals(e.name, name)) return e;
-  throw Error(ErrorCode::NotSupported);
 }
 
 const Variant& PropertyBag::get(std::string_view name) const {
@@ -48,8 +47,13 @@ const Variant& PropertyBag::get(std::string_view name) const {
 }
 
 void PropertyBag::set(std::string_view name, const Variant& value) {
-  Entry& e = require(name);
-  e.value = convertLike(e.value, value);
+  const Entry* shared = find(name);
+  if (!shared) throw Error(ErrorCode::NotSupported);
+  // The new value is converted before the entries are copied, so a failing conversion leaves
+  // them shared.
+  Variant converted = convertLike(shared->value, value);
+  const auto index = static_cast<std::size_t>(shared - entries_->data());
+  own()[index].value = std::move(converted);
 }
 
 }  // namespace qh::sim::outlook

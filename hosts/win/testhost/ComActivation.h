@@ -5,7 +5,9 @@
 
 #include "hosts/sim/ServerActivation.h"
 #include "hosts/win/automation/ObjectBridge.h"
+#include "hosts/win/testhost/ClassActivation.h"
 #include "hosts/win/testhost/HostSystemClass.h"
+#include "hosts/win/testhost/RegistrationMirror.h"
 
 namespace qh::sim {
 class SimSystem;
@@ -14,15 +16,11 @@ class SimSystem;
 namespace qh::win {
 
 // The simulated host's way to its modules in the Windows test program: real COM. Modules are
-// registered by regsvr32, and what they wrote for the current user is mirrored into the
-// simulated registry, where the simulated Outlook finds its add-ins, and into the machine's
-// classes, where Wine's COM looks (it reads no per-user classes). The simulated registry is
-// the registry of record: before COM creates a class, the class's keys there are published to
-// Wine, so that a test that removes or breaks a registration sees COM fail as it would.
-// Add-ins and controls are created with CoCreateInstance; every simulated object that crosses
-// to them does so through COM (ObjectBridge), with the connection points of the Outlook and
-// Office object it stands for. The modules run on the simulated system, which this activation
-// offers them (HostSystemClass).
+// registered by regsvr32 (RegistrationMirror); add-ins and controls are created with
+// CoCreateInstance, the simulated registry being the registry of record (ClassActivation).
+// Every simulated object that crosses to them does so through COM (ObjectBridge), with the
+// connection points of the Outlook and Office object it stands for, and the modules run on the
+// simulated system, which this activation offers them (HostSystemClass).
 //
 // It initialises COM on the thread (single-threaded apartment) for its life; ending it
 // uninitialises COM, which lets the modules unload once nothing of theirs is held.
@@ -46,13 +44,10 @@ class ComActivation final : public sim::ServerActivation {
     Apartment();
     ~Apartment();
   };
-  void mirrorRegistration();
-  // Makes Wine's classes say about a class (ProgID or "{CLSID}") what the simulated registry
-  // says; answers its CLSID, or raises COM's error for a ProgID it does not know.
-  CLSID publishClass(const std::string& classId);
 
   Apartment apartment_;
-  sim::SimSystem& system_;
+  RegistrationMirror registrations_;
+  ClassActivation classes_;
   std::shared_ptr<ObjectBridge> bridge_;
   std::optional<HostSystemClass> hostSystem_;
 };
