@@ -2,7 +2,9 @@
 
 #include <fmt/format.h>
 
+#include <algorithm>
 #include <charconv>
+#include <optional>
 
 #include "apps/quillhour/Errors.h"
 #include "hosts/sim/office/CommandBarButton.h"

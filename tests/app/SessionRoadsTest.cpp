@@ -51,6 +51,10 @@ TEST_F(SessionRoads, ANewTimeSavedInItsWindowJoinsTheCalendarFile) {
   });
   ASSERT_NE(added, file.children.end());
   EXPECT_THAT(added->only("CATEGORIES"), ElementsAre("CATEGORIES:Beacon\r\n"));
+  EXPECT_TRUE(std::any_of(file.children.begin(), file.children.end(), [](const auto& c) {
+    return c.kind == "VTIMEZONE" &&
+           c.only("TZID") == std::vector<std::string>{"TZID:Europe/Berlin\r\n"};
+  })) << "the new Time's zone is defined in the file";
   EXPECT_THAT(added->only("DTSTART").front(), HasSubstr("20261207T090000"));
   EXPECT_THAT(added->only("DTEND").front(), HasSubstr("20261207T094500"));
 }
