@@ -74,10 +74,10 @@ TEST_F(Demo, LibreOfficeOpensTheWorkbook) {
   const std::string soffice = "/usr/bin/soffice";
   if (!std::filesystem::exists(soffice)) GTEST_SKIP() << "LibreOffice is not installed";
   const std::string profile = "-env:UserInstallation=file://" + folder.file("lo-profile");
-  const ProgramRun convert =
-      runProgram(soffice, {profile, "--headless", "--convert-to", "csv", "--outdir", "csv",
-                           demoFile("Quillhour1.xlsx")},
-                 folder.path());
+  const ProgramRun convert = runProgram(soffice,
+                                        {profile, "--headless", "--convert-to", "csv", "--outdir",
+                                         "csv", demoFile("Quillhour1.xlsx")},
+                                        folder.path());
   ASSERT_EQ(convert.status, 0) << convert.err;
   const auto rows = linesOf(readFile(folder.file("csv/Quillhour1.csv")));
   ASSERT_GE(rows.size(), 16u);

@@ -17,8 +17,8 @@ namespace {
 namespace fs = std::filesystem;
 
 [[noreturn]] void runChild(const std::string& program, const std::vector<std::string>& args,
-                           const fs::path& folder,
-                           const int (&in)[2], const int (&out)[2], const int (&err)[2]) {
+                           const fs::path& folder, const int (&in)[2], const int (&out)[2],
+                           const int (&err)[2]) {
   ::dup2(in[0], STDIN_FILENO);
   ::dup2(out[1], STDOUT_FILENO);
   ::dup2(err[1], STDERR_FILENO);
