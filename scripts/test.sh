@@ -14,9 +14,10 @@ for preset in release sanitize; do
 done
 
 # The Windows DLLs, and the Wine suite: every scenario again through real COM. A fresh Wine
-# session first (the test run starts its own, detached from the output).
+# session first (the test run starts its own, detached from the output), none left after.
 echo "== windows =="
 wineserver -k 2>/dev/null || true
+trap 'wineserver -k 2>/dev/null || true' EXIT
 cmake --preset windows
 cmake --build --preset windows
 ctest --preset windows
