@@ -6,8 +6,7 @@
 namespace qh::sim {
 
 ModuleActivation::ModuleActivation(SimSystem& system)
-    : system_(system),
-      controls_(system, [&system](const std::string& path, const char* name) {
+    : system_(system), controls_(system, [&system](const std::string& path, const char* name) {
         return system.modules().symbol(path, name);
       }) {}
 

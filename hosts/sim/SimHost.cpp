@@ -68,7 +68,9 @@ bool SimHost::uninstall() {
   return addin && controls;
 }
 
-void SimHost::start() { loader_->start(); }
+void SimHost::start() {
+  loader_->start();
+}
 
 void SimHost::quit() {
   outlook_->quit();

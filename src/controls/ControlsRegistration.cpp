@@ -26,8 +26,8 @@ long RegisterControls(platform::System& system, const std::string& modulePath) {
       {kClasses + kPaneProgId + "\\CLSID", "", kPaneClassId},
   };
   for (const auto& v : values)
-    if (long rc = system.regSetValue(RegistryRoot::CurrentUser, v.key, v.name, platform::kRegSz,
-                                     v.data))
+    if (long rc =
+            system.regSetValue(RegistryRoot::CurrentUser, v.key, v.name, platform::kRegSz, v.data))
       return rc;
   return platform::kRegSuccess;
 }

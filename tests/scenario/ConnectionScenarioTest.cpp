@@ -1,7 +1,6 @@
 // The add-in module as Outlook meets it: registration, connection, start-up and the shutdown
 // sequences, each seen in the registry, the windows' bars and the log window.
 #include "hosts/sim/outlook/Explorers.h"
-#include "platform/ModuleAbi.h"
 #include "tests/support/ExplorerHostTest.h"
 
 namespace qh::testing {
@@ -14,17 +13,12 @@ using Messages = std::vector<std::string>;
 constexpr const char* kAddinKey = "Software\\Microsoft\\Office\\Outlook\\Addins\\Quillhour.Connect";
 
 TEST_F(Connection, TheModuleRegistersItselfForOutlookAndUnregistersAgain) {
-  QH_NATIVE_ONLY("the Linux module's exports");
   ASSERT_TRUE(host().install());
-  const std::string module = host().modulePath("libQuillhour.so");
-  EXPECT_EQ(system().serverPath("Quillhour.Connect"), module);
+  EXPECT_EQ(system().serverPath("Quillhour.Connect"), host().libraryPath("Quillhour"));
   EXPECT_EQ(system().registry().dwordValue(RegistryRoot::CurrentUser, kAddinKey, "LoadBehavior"),
             3u);
 
-  auto unregister = reinterpret_cast<QhUnregisterServerFn>(
-      system().modules().symbol(module, kQhUnregisterServerSymbol));
-  ASSERT_NE(unregister, nullptr);
-  EXPECT_EQ(unregister(&system()), 0);
+  ASSERT_TRUE(host().uninstall());
   EXPECT_FALSE(system().registry().keyExists(RegistryRoot::CurrentUser, kAddinKey));
   EXPECT_FALSE(system().serverPath("Quillhour.Connect"));
   host().start();
@@ -110,7 +104,6 @@ TEST_F(Connection, AnswersTheRibbonWithEmptyMarkup) {
 }
 
 TEST_F(Connection, AFactoryThatCannotBeStoredIsLoggedAndTheCallSucceeds) {
-  QH_NATIVE_ONLY("COM's typed factory argument cannot carry a text to the add-in");
   startAddin();
   Ref<Object> addin = host().loader().addin("Quillhour.Connect");
   EXPECT_NO_THROW(addin->call("CTPFactoryAvailable", "no factory"));

@@ -35,8 +35,7 @@ TEST_F(DispatchObjectTest, EachKindOfCallUsesItsFlagsAndTheDefaultMemberIsDispid
 }
 
 TEST_F(DispatchObjectTest, ACallOfAPropertyIsRepeatedAsAGet) {
-  host.handler = [](const RecordingDispatch::Call& call, DISPPARAMS&, VARIANT* result,
-                    EXCEPINFO*) {
+  host.handler = [](const RecordingDispatch::Call& call, DISPPARAMS&, VARIANT* result, EXCEPINFO*) {
     if (call.flags == DISPATCH_METHOD) return DISP_E_MEMBERNOTFOUND;
     V_VT(result) = VT_I4;
     V_I4(result) = 9;

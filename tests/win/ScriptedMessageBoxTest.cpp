@@ -64,8 +64,7 @@ TEST_F(ScriptedMessageBoxTest, Win32SystemAsksForOkCancelWithTheQuestionIcon) {
     return IDOK;
   });
   EXPECT_EQ(system.messageBox("Settings cannot be sent.", "Quillhour",
-                              platform::MessageButtons::OkCancel,
-                              platform::MessageIcon::Question),
+                              platform::MessageButtons::OkCancel, platform::MessageIcon::Question),
             platform::kAnswerOk);
   EXPECT_EQ(style, static_cast<UINT>(MB_OKCANCEL | MB_ICONQUESTION));
   EXPECT_EQ(shownText, L"Settings cannot be sent.");

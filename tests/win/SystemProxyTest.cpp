@@ -32,9 +32,9 @@ class SystemProxyTest : public ::testing::TestWithParam<Road> {
     std::uint32_t size = 0;
     EXPECT_EQ(proxy.regQueryValue(key, name, type, nullptr, size), 0);
     std::string bytes(size, '\0');
-    EXPECT_EQ(proxy.regQueryValue(key, name, type, reinterpret_cast<std::uint8_t*>(bytes.data()),
-                                  size),
-              0);
+    EXPECT_EQ(
+        proxy.regQueryValue(key, name, type, reinterpret_cast<std::uint8_t*>(bytes.data()), size),
+        0);
     EXPECT_EQ(proxy.regCloseKey(key), 0);
     return bytes;
   }
@@ -75,9 +75,8 @@ TEST_P(SystemProxyTest, AMessageBoxArrivesWholeAndItsAnswerComesBack) {
 TEST_P(SystemProxyTest, RegistryValuesCrossByteForByte) {
   const std::string key = "Software\\Quillhour\\Proxy";
   const std::string binary("\x00\xFF\x7F\x80", 4);
-  ASSERT_EQ(proxy.regSetValue(RegistryRoot::CurrentUser, key, "Binary", platform::kRegBinary,
-                              binary),
-            0);
+  ASSERT_EQ(
+      proxy.regSetValue(RegistryRoot::CurrentUser, key, "Binary", platform::kRegBinary, binary), 0);
   ASSERT_EQ(proxy.regSetValue(RegistryRoot::CurrentUser, key, "", platform::kRegSz,
                               "Z:\\Qu\xC3\xAFllhour"),
             0);
@@ -126,8 +125,7 @@ TEST_P(SystemProxyTest, AFormIsTheSameFormEachTimeItCrosses) {
   EXPECT_TRUE(sim.forms().all().empty()) << "the unloaded form is recognised and let go";
 }
 
-INSTANTIATE_TEST_SUITE_P(Roads, SystemProxyTest,
-                         ::testing::Values(Road::Direct, Road::ThroughCom),
+INSTANTIATE_TEST_SUITE_P(Roads, SystemProxyTest, ::testing::Values(Road::Direct, Road::ThroughCom),
                          [](const auto& info) {
                            return info.param == Road::Direct ? "Direct" : "ThroughCom";
                          });

@@ -41,8 +41,7 @@ STDAPI DllCanUnloadNow() {
 // Registration is the current user's, in the real registry, whatever system the add-in runs on.
 STDAPI DllRegisterServer() {
   qh::win::Win32System system;
-  const long rc =
-      qh::core::RegisterAddin(system, qh::win::narrow(qh::win::thisModulePath()));
+  const long rc = qh::core::RegisterAddin(system, qh::win::narrow(qh::win::thisModulePath()));
   return rc == 0 ? S_OK : HRESULT_FROM_WIN32(static_cast<DWORD>(rc));
 }
 

@@ -22,9 +22,10 @@ ComPtr<IUnknown> ConnectClass::create() {
 }
 
 ConnectClass::ConnectClass(ServerModule& module, std::shared_ptr<ObjectBridge> bridge)
-    : DualDispatch<_IDTExtensibility2>(module.typeInfo(IID__IDTExtensibility2), bridge, false),
-      DualDispatch<IRibbonExtensibility>(module.typeInfo(IID_IRibbonExtensibility), bridge,
-                                         false),
+    // The object's IDispatch also reaches the add-in's other members (its tag list, for a
+    // caller that got the object from COMAddIn.Object).
+    : DualDispatch<_IDTExtensibility2>(module.typeInfo(IID__IDTExtensibility2), bridge, true),
+      DualDispatch<IRibbonExtensibility>(module.typeInfo(IID_IRibbonExtensibility), bridge, false),
       DualDispatch<ICustomTaskPaneConsumer>(module.typeInfo(IID_ICustomTaskPaneConsumer), bridge,
                                             false),
       bridge_(std::move(bridge)) {
@@ -82,9 +83,8 @@ ULONG ConnectClass::Release() noexcept {
 
 HRESULT ConnectClass::OnConnection(IDispatch* application, ext_ConnectMode, IDispatch*,
                                    SAFEARRAY**) noexcept {
-  return guarded(IID__IDTExtensibility2, [&] {
-    connect_->AddinInstance_OnConnection(objectArg(*bridge_, application));
-  });
+  return guarded(IID__IDTExtensibility2,
+                 [&] { connect_->AddinInstance_OnConnection(objectArg(*bridge_, application)); });
 }
 
 HRESULT ConnectClass::OnDisconnection(ext_DisconnectMode, SAFEARRAY**) noexcept {
@@ -107,8 +107,8 @@ HRESULT ConnectClass::GetCustomUI(BSTR ribbonId, BSTR* ribbonXml) noexcept {
   if (!ribbonXml) return E_POINTER;
   *ribbonXml = nullptr;
   return guarded(IID_IRibbonExtensibility, [&] {
-    *ribbonXml = Bstr::fromUtf8(connect_->IRibbonExtensibility_GetCustomUI(utf8Of(ribbonId)))
-                     .detach();
+    *ribbonXml =
+        Bstr::fromUtf8(connect_->IRibbonExtensibility_GetCustomUI(utf8Of(ribbonId))).detach();
   });
 }
 

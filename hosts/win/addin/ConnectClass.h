@@ -24,7 +24,8 @@ namespace qh::win {
 // every vtable method hands its call to the add-in's Connect, with Outlook's and Office's
 // objects wrapped as automation objects, and every failure goes back as the method's HRESULT
 // with its description as error info (ISupportErrorInfo); the IDispatch of each interface
-// reaches the add-in's Connect by member name (DualDispatch). The add-in's Connect ends with
+// reaches the add-in's Connect by member name (DualDispatch), the object's own IDispatch also
+// its members beyond the interfaces. The add-in's Connect ends with
 // the COM object, which runs the add-in's Terminate.
 class ConnectClass final : public DualDispatch<_IDTExtensibility2>,
                            public DualDispatch<IRibbonExtensibility>,
@@ -39,8 +40,8 @@ class ConnectClass final : public DualDispatch<_IDTExtensibility2>,
   ULONG STDMETHODCALLTYPE Release() noexcept override;
 
   HRESULT STDMETHODCALLTYPE OnConnection(IDispatch* application, ext_ConnectMode mode,
-                                         IDispatch* addInInst, SAFEARRAY** custom) noexcept
-      override;
+                                         IDispatch* addInInst,
+                                         SAFEARRAY** custom) noexcept override;
   HRESULT STDMETHODCALLTYPE OnDisconnection(ext_DisconnectMode mode,
                                             SAFEARRAY** custom) noexcept override;
   HRESULT STDMETHODCALLTYPE OnAddInsUpdate(SAFEARRAY** custom) noexcept override;

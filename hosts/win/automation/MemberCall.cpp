@@ -18,9 +18,8 @@ CallKind callKindOf(WORD flags) {
 
 }  // namespace
 
-HRESULT callMember(std::shared_ptr<ObjectBridge> bridge, Ref<Object> object,
-                   std::string_view name, WORD flags, DISPPARAMS* params, VARIANT* result,
-                   EXCEPINFO* exception) noexcept {
+HRESULT callMember(std::shared_ptr<ObjectBridge> bridge, Ref<Object> object, std::string_view name,
+                   WORD flags, DISPPARAMS* params, VARIANT* result, EXCEPINFO* exception) noexcept {
   try {
     if (result) VariantInit(result);
     if (!params) return E_INVALIDARG;

@@ -20,8 +20,7 @@ STDAPI DllGetClassObject(REFCLSID clsid, REFIID iid, void** object) {
   *object = nullptr;
   if (!IsEqualCLSID(clsid, CLSID_InspectorPane)) return CLASS_E_CLASSNOTAVAILABLE;
   try {
-    const ComPtr<IClassFactory> factory(
-        new ClassFactory(&qh::win::InspectorPaneControl::create));
+    const ComPtr<IClassFactory> factory(new ClassFactory(&qh::win::InspectorPaneControl::create));
     return factory->QueryInterface(iid, object);
   } catch (...) {
     return qh::win::hresultFromCurrentException();

@@ -19,11 +19,15 @@ ComPtr<IUnknown> InspectorPaneControl::create() {
 InspectorPaneControl::InspectorPaneControl(ServerModule& module,
                                            std::shared_ptr<ObjectBridge> bridge)
     : DualDispatch<_InspectorPane>(module.typeInfo(IID__InspectorPane), bridge, true),
+      InPlaceControl(CLSID_InspectorPane, SIZEL{}),
       module_(module),
       bridge_(std::move(bridge)),
       pane_(makeRef<controls::InspectorPane>(module.system())),
       events_{DIID___InspectorPane, "__InspectorPane", {}},
-      relay_(bridge_, *pane_, events_) {}
+      relay_(bridge_, *pane_, events_) {
+  SIZEL extent{himetricOfTwips(pane_->clientWidth()), himetricOfTwips(pane_->clientHeight())};
+  SetExtent(DVASPECT_CONTENT, &extent);
+}
 
 InspectorPaneControl::~InspectorPaneControl() = default;
 
@@ -54,7 +58,7 @@ HRESULT InspectorPaneControl::QueryInterface(REFIID iid, void** out) noexcept {
   else if (IsEqualIID(iid, IID_ISupportErrorInfo))
     *out = static_cast<ISupportErrorInfo*>(this);
   else
-    *out = nullptr;
+    *out = findControlInterface(iid);
   if (!*out) return E_NOINTERFACE;
   AddRef();
   return S_OK;

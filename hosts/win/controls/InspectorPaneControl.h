@@ -13,6 +13,7 @@
 #include "hosts/win/automation/EventRelay.h"
 #include "hosts/win/automation/ObjectBridge.h"
 #include "hosts/win/server/DualDispatch.h"
+#include "hosts/win/server/InPlaceControl.h"
 #include "hosts/win/server/ServerModule.h"
 
 namespace qh::controls {
@@ -25,7 +26,8 @@ namespace qh::win {
 // Office creates inside a task pane: the dual interface _InspectorPane (SetAppointmentItem,
 // FillTagComboBox, SetTagComboBoxText), whose calls go to the control's model; the event
 // interface __InspectorPane, which has no events but can be connected to, as a control's
-// default source; and its class information.
+// default source; its class information; and the OLE control protocol a task pane hosts it
+// by (InPlaceControl).
 //
 // Its IDispatch also answers the model's members beyond the interface (its caption, its
 // label and tag box by name), so that a host which drives the model by name, as the
@@ -33,7 +35,8 @@ namespace qh::win {
 class InspectorPaneControl final : public DualDispatch<_InspectorPane>,
                                    public IProvideClassInfo2,
                                    public IConnectionPointContainer,
-                                   public ISupportErrorInfo {
+                                   public ISupportErrorInfo,
+                                   public InPlaceControl {
  public:
   // A new control with its first reference; raises when the module's parts cannot be made.
   static ComPtr<IUnknown> create();

@@ -4,20 +4,9 @@
 #include <fstream>
 
 #include "hosts/win/automation/WideText.h"
+#include "hosts/win/platform/Environment.h"
 
 namespace qh::win {
-namespace {
-
-std::wstring environmentValue(const wchar_t* name) {
-  const DWORD size = GetEnvironmentVariableW(name, nullptr, 0);
-  if (size == 0) return {};
-  std::wstring value(size, L'\0');
-  const DWORD length = GetEnvironmentVariableW(name, value.data(), size);
-  value.resize(length < size ? length : 0);
-  return value;
-}
-
-}  // namespace
 
 ScriptedMessageBox::ScriptedMessageBox(int answer, std::wstring logFile)
     : answer_(answer), logFile_(std::move(logFile)) {}

@@ -64,21 +64,19 @@ const DispatchTable<SystemObject>& SystemObject::table() {
     using S = SystemObject;
     DispatchTable<S> d;
     d.get("Now", [](S& s, Args&) { return Variant(s.system_.now()); });
-    d.get("ShortDate", [](S& s, Args& a) {
-      return Variant(s.system_.shortDate(requiredArg(a, 0).toDate()));
-    });
-    d.get("LongTime", [](S& s, Args& a) {
-      return Variant(s.system_.longTime(requiredArg(a, 0).toDate()));
-    });
+    d.get("ShortDate",
+          [](S& s, Args& a) { return Variant(s.system_.shortDate(requiredArg(a, 0).toDate())); });
+    d.get("LongTime",
+          [](S& s, Args& a) { return Variant(s.system_.longTime(requiredArg(a, 0).toDate())); });
     d.get("TimeSeparator", [](S& s, Args&) { return Variant(s.system_.timeSeparator()); });
     d.get("AMDesignator", [](S& s, Args&) { return Variant(s.system_.amDesignator()); });
     d.get("PMDesignator", [](S& s, Args&) { return Variant(s.system_.pmDesignator()); });
     d.get("ModuleFolder", [](S& s, Args&) { return Variant(s.system_.moduleFolder()); });
     d.method("MessageBox", [](S& s, Args& a) {
-      return Variant(s.system_.messageBox(
-          textArg(a, 0), textArg(a, 1),
-          static_cast<platform::MessageButtons>(requiredArg(a, 2).toInt32()),
-          static_cast<platform::MessageIcon>(requiredArg(a, 3).toInt32())));
+      return Variant(
+          s.system_.messageBox(textArg(a, 0), textArg(a, 1),
+                               static_cast<platform::MessageButtons>(requiredArg(a, 2).toInt32()),
+                               static_cast<platform::MessageIcon>(requiredArg(a, 3).toInt32())));
     });
     d.method("RegOpenKey", [](S& s, Args& a) {
       RegistryKey key = 0;
@@ -93,9 +91,8 @@ const DispatchTable<SystemObject>& SystemObject::table() {
       return Variant(static_cast<std::int32_t>(s.system_.regCloseKey(keyArg(a, 0))));
     });
     d.method("RegSetValue", [](S& s, Args& a) {
-      return Variant(static_cast<std::int32_t>(
-          s.system_.regSetValue(rootArg(a, 0), textArg(a, 1), textArg(a, 2), unsignedArg(a, 3),
-                                fromHex(textArg(a, 4)))));
+      return Variant(static_cast<std::int32_t>(s.system_.regSetValue(
+          rootArg(a, 0), textArg(a, 1), textArg(a, 2), unsignedArg(a, 3), fromHex(textArg(a, 4)))));
     });
     d.method("RegDeleteTree", [](S& s, Args& a) {
       return Variant(

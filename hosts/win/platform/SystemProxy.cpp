@@ -56,16 +56,14 @@ std::string SystemProxy::pmDesignator() {
 
 int SystemProxy::messageBox(const std::string& text, const std::string& title,
                             platform::MessageButtons buttons, platform::MessageIcon icon) {
-  return system_
-      ->call("MessageBox", text, title, static_cast<int>(buttons), static_cast<int>(icon))
+  return system_->call("MessageBox", text, title, static_cast<int>(buttons), static_cast<int>(icon))
       .toInt32();
 }
 
 long SystemProxy::regOpenKey(platform::RegistryRoot root, const std::string& subKey,
                              std::uint32_t options, std::uint32_t access,
                              platform::RegistryKey& key) {
-  Args args{bits(static_cast<std::uint32_t>(root)), subKey, bits(options), bits(access),
-            handle(0)};
+  Args args{bits(static_cast<std::uint32_t>(root)), subKey, bits(options), bits(access), handle(0)};
   const long rc = call("RegOpenKey", args).toInt32();
   key = static_cast<platform::RegistryKey>(args[4].toDouble());
   return rc;
@@ -100,8 +98,7 @@ long SystemProxy::regSetValue(platform::RegistryRoot root, const std::string& su
 }
 
 long SystemProxy::regDeleteTree(platform::RegistryRoot root, const std::string& subKey) {
-  return system_->call("RegDeleteTree", bits(static_cast<std::uint32_t>(root)), subKey)
-      .toInt32();
+  return system_->call("RegDeleteTree", bits(static_cast<std::uint32_t>(root)), subKey).toInt32();
 }
 
 bool SystemProxy::fileExists(const std::string& path) {

@@ -48,8 +48,7 @@ class DualDispatch : public I {
     }
   }
   HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params,
-                                   VARIANT* result, EXCEPINFO* exception,
-                                   UINT*) noexcept override {
+                                   VARIANT* result, EXCEPINFO* exception, UINT*) noexcept override {
     try {
       if (result) VariantInit(result);
       const auto name = names_.nameOf(id);

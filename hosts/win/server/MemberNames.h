@@ -14,11 +14,12 @@ namespace qh::win {
 
 // The names and DISPIDs of one dual interface, as its type information declares them. An open
 // interface also answers names it does not declare (members its object has beyond the
-// interface), giving each a DISPID of its own, which never meets a declared one (those of
-// this project are 1..5 or 0x60030000 and up; the others count from 1 only when the
-// interface declares none of them).
+// interface), numbering them from kUndeclared + 1 upward, clear of Office's small DISPIDs and
+// of VB's 0x60030000 and up.
 class MemberNames {
  public:
+  static constexpr DISPID kUndeclared = 0x10000;
+
   MemberNames(ComPtr<ITypeInfo> typeInfo, bool open);
 
   ITypeInfo* typeInfo() const noexcept { return typeInfo_.get(); }

@@ -1,21 +1,13 @@
 #include "hosts/win/server/ServerModule.h"
 
 #include "hosts/win/automation/ComError.h"
+#include "hosts/win/platform/Environment.h"
 #include "hosts/win/platform/ModulePath.h"
 #include "hosts/win/platform/SystemProxy.h"
 #include "hosts/win/platform/Win32System.h"
 
 namespace qh::win {
 namespace {
-
-std::wstring environmentValue(const wchar_t* name) {
-  const DWORD size = GetEnvironmentVariableW(name, nullptr, 0);
-  if (size == 0) return {};
-  std::wstring value(size, L'\0');
-  const DWORD length = GetEnvironmentVariableW(name, value.data(), size);
-  value.resize(length < size ? length : 0);
-  return value;
-}
 
 // The host's system the environment names, or null.
 Ref<Object> hostSystem(ObjectBridge& bridge) {
@@ -24,8 +16,8 @@ Ref<Object> hostSystem(ObjectBridge& bridge) {
   CLSID clsid{};
   throwIfFailed(CLSIDFromString(name.data(), &clsid));
   ComPtr<IDispatch> system;
-  throwIfFailed(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch,
-                                 system.putVoid()));
+  throwIfFailed(
+      CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch, system.putVoid()));
   return bridge.objectFor(system.get());
 }
 

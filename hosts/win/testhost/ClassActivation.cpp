@@ -18,8 +18,8 @@ std::wstring wineServerOf(const std::string& clsid) {
   const std::wstring key = L"CLSID\\" + widen(clsid) + L"\\InprocServer32";
   wchar_t path[MAX_PATH * 2] = {};
   DWORD size = sizeof path;
-  if (RegGetValueW(HKEY_CLASSES_ROOT, key.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, path,
-                   &size) != ERROR_SUCCESS)
+  if (RegGetValueW(HKEY_CLASSES_ROOT, key.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, path, &size) !=
+      ERROR_SUCCESS)
     return {};
   return path;
 }
@@ -68,9 +68,9 @@ ComPtr<IUnknown> ClassActivation::create(const std::string& classId, REFIID iid)
   const auto server =
       registry_.stringValue(RegistryRoot::ClassesRoot, "CLSID\\" + clsid + "\\InprocServer32", "");
   if (!server || server->empty()) throw errorFromHresult(REGDB_E_CLASSNOTREG);
-
   const CLSID id = clsidOf(clsid);
-  if (!samePath(widen(*server), wineServerOf(clsid))) return createFromModule(widen(*server), id, iid);
+  if (!samePath(widen(*server), wineServerOf(clsid)))
+    return createFromModule(widen(*server), id, iid);
   ComPtr<IUnknown> object;
   throwIfFailed(CoCreateInstance(id, nullptr, CLSCTX_INPROC_SERVER, iid, object.putVoid()));
   return object;

@@ -20,18 +20,16 @@ ComActivation::Apartment::~Apartment() {
 }
 
 ComActivation::ComActivation(sim::SimSystem& system)
-    : registrations_(system), classes_(system.registry()), bridge_(ObjectBridge::create()) {
+    : registrations_(system),
+      classes_(system.registry()),
+      bridge_(ObjectBridge::create()),
+      hostSystem_(system, bridge_) {
   bridge_->setEventChooser(simEventInterfaces(*bridge_));
-  hostSystem_.emplace(system, bridge_);
 }
 
-ComActivation::~ComActivation() {
-  hostSystem_.reset();
-  bridge_.reset();
-}
+ComActivation::~ComActivation() = default;
 
-std::string ComActivation::modulePath(const std::string& folder,
-                                      const std::string& library) const {
+std::string ComActivation::modulePath(const std::string& folder, const std::string& library) const {
   std::string path = folder + "\\" + library + ".dll";
   std::replace(path.begin(), path.end(), '/', '\\');
   return path;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <memory>
-#include <optional>
 
 #include "hosts/sim/ServerActivation.h"
 #include "hosts/win/automation/ObjectBridge.h"
@@ -49,7 +48,7 @@ class ComActivation final : public sim::ServerActivation {
   RegistrationMirror registrations_;
   ClassActivation classes_;
   std::shared_ptr<ObjectBridge> bridge_;
-  std::optional<HostSystemClass> hostSystem_;
+  HostSystemClass hostSystem_;
 };
 
 }  // namespace qh::win

@@ -6,8 +6,8 @@
 
 #include "hosts/win/automation/WideText.h"
 #include "hosts/win/platform/Win32System.h"
-#include "hosts/win/testhost/Regsvr32.h"
 #include "hosts/win/testhost/RegistryTree.h"
+#include "hosts/win/testhost/Regsvr32.h"
 
 namespace qh::win {
 namespace {

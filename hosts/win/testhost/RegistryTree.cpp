@@ -34,8 +34,7 @@ RegistryTree RegistryTree::read(HKEY root, const std::wstring& path) {
 void RegistryTree::readKey(HKEY key, const std::string& relative) {
   DWORD subKeys = 0, longestSubKey = 0, valueCount = 0, longestName = 0, longestData = 0;
   if (RegQueryInfoKeyW(key, nullptr, nullptr, nullptr, &subKeys, &longestSubKey, nullptr,
-                       &valueCount, &longestName, &longestData, nullptr,
-                       nullptr) != ERROR_SUCCESS)
+                       &valueCount, &longestName, &longestData, nullptr, nullptr) != ERROR_SUCCESS)
     return;
   for (DWORD i = 0; i < valueCount; ++i) {
     std::wstring name(longestName + 1, L'\0');

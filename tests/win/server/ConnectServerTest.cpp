@@ -9,6 +9,7 @@
 
 #include "hosts/sim/SimHost.h"
 #include "hosts/win/automation/Bstr.h"
+#include "hosts/win/automation/DispatchObject.h"
 #include "hosts/win/automation/ErrorInfo.h"
 #include "hosts/win/testhost/ComActivation.h"
 #include "tests/support/HostWindows.h"
@@ -48,6 +49,7 @@ class ConnectServerTest : public ::testing::Test {
 
   sim::SimHost host{sim::SimHost::Options{}};
   LoadedServer server{"Quillhour"};
+  std::shared_ptr<ObjectBridge> bridge = ObjectBridge::create();  // the caller's own
   Custom custom;
 };
 
@@ -77,6 +79,7 @@ TEST_F(ConnectServerTest, OneObjectAnswersThreeDualInterfacesEachWithItsOwnMembe
   EXPECT_EQ(idOf(*ribbon.get(), L"GetCustomUI"), 1);
   EXPECT_EQ(idOf(*consumer.get(), L"CTPFactoryAvailable"), 1);
   EXPECT_EQ(idOf(*ribbon.get(), L"OnConnection"), DISPID_UNKNOWN) << "not a ribbon member";
+  EXPECT_GT(idOf(*extensibility.get(), L"TagArray"), 5) << "clear of Office's DISPIDs";
 
   const auto errors = object.as<ISupportErrorInfo>(IID_ISupportErrorInfo);
   ASSERT_TRUE(errors);
@@ -86,6 +89,10 @@ TEST_F(ConnectServerTest, OneObjectAnswersThreeDualInterfacesEachWithItsOwnMembe
 }
 
 TEST_F(ConnectServerTest, OutlooksVtableCallsRunTheAddinFromConnectionToShutdown) {
+  sim::outlook::AppointmentItem::Fields settings;
+  settings.subject = "Quillhour_Settings1_";
+  settings.body = "Admin; Support";
+  host.outlook().addAppointment(host.outlook().calendar(), settings);
   Ref<sim::outlook::Explorer> explorer = host.outlook().openExplorer(host.outlook().calendar());
   ComPtr<_IDTExtensibility2> addin = newAddin();
   ASSERT_TRUE(addin);
@@ -94,6 +101,9 @@ TEST_F(ConnectServerTest, OutlooksVtableCallsRunTheAddinFromConnectionToShutdown
   ASSERT_EQ(addin->OnStartupComplete(custom.get()), S_OK);
   Ref<sim::CommandBar> bar = quillhourBar(*explorer);
   ASSERT_TRUE(bar);
+  // The object's IDispatch reaches the add-in's other members, as COMAddIn.Object's callers do.
+  EXPECT_EQ(makeRef<DispatchObject>(bridge, ComPtr<IDispatch>(addin.get()))->get("TagArray"),
+            Variant(StringArray::of({"Admin", "Support"})));
 
   Bstr markup;
   EXPECT_EQ(addin.as<IRibbonExtensibility>(IID_IRibbonExtensibility)
@@ -113,7 +123,8 @@ TEST_F(ConnectServerTest, AFailedConnectionAnswersTheHostsErrorAsErrorInfo) {
   host.outlook().application().failOn("GetNamespace", "The MAPI logon failed.");
   ComPtr<_IDTExtensibility2> addin = newAddin();
   ASSERT_TRUE(addin);
-  const HRESULT hr = addin->OnConnection(application().get(), ext_cm_Startup, nullptr, custom.get());
+  const HRESULT hr =
+      addin->OnConnection(application().get(), ext_cm_Startup, nullptr, custom.get());
   ASSERT_TRUE(FAILED(hr));
   EXPECT_EQ(errorFromFailedCall(hr, addin.get(), IID__IDTExtensibility2).description(),
             "The MAPI logon failed.");

@@ -83,7 +83,8 @@ TEST(TypeLibraryTest, TheAddinsLibraryDescribesConnectWithOfficesInterfaces) {
             (Functions{"7:1:OnConnection", "8:2:OnDisconnection", "9:3:OnAddInsUpdate",
                        "10:4:OnStartupComplete", "11:5:OnBeginShutdown"}));
   EXPECT_EQ(vtableOf(*library.get(), microsoftIid(0x000C0396)), Functions{"7:1:GetCustomUI"});
-  EXPECT_EQ(vtableOf(*library.get(), microsoftIid(0x000C033E)), Functions{"7:1:CTPFactoryAvailable"});
+  EXPECT_EQ(vtableOf(*library.get(), microsoftIid(0x000C033E)),
+            Functions{"7:1:CTPFactoryAvailable"});
   EXPECT_EQ(vtableOf(*library.get(), microsoftIid(0x000C033D)), Functions{"7:1:CreateCTP"});
   const Functions pane = vtableOf(*library.get(), microsoftIid(0x000C033B));
   ASSERT_EQ(pane.size(), 15u);
@@ -118,8 +119,8 @@ TEST(TypeLibraryTest, TheControlLibraryCarriesThePaneControlsIdentity) {
     ASSERT_EQ(coclass->GetRefTypeInfo(reference, implemented.put()), S_OK);
     TYPEATTR* type = nullptr;
     ASSERT_EQ(implemented->GetTypeAttr(&type), S_OK);
-    const std::string expected = (flags & IMPLTYPEFLAG_FSOURCE) ? controls::kPaneEventsId
-                                                                 : controls::kPaneInterfaceId;
+    const std::string expected =
+        (flags & IMPLTYPEFLAG_FSOURCE) ? controls::kPaneEventsId : controls::kPaneInterfaceId;
     EXPECT_EQ(textOf(type->guid), expected);
     EXPECT_TRUE(flags & IMPLTYPEFLAG_FDEFAULT);
     implemented->ReleaseTypeAttr(type);
