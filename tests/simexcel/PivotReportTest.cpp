@@ -38,11 +38,11 @@ std::map<std::string, std::string> shown(const PivotGrid& grid) {
 }
 
 TEST(PivotReport, SumsTheDataFieldPerRowItemWithAGrandTotal) {
-  PivotSpec spec;
-  spec.rowFields = {kTag};
-  spec.dataFields = {kTime};
-  spec.pageFields = {kDate};
-  const PivotGrid grid = PivotReport::build(times(), spec);
+  PivotSpec layout;
+  layout.rowFields = {kTag};
+  layout.dataFields = {kTime};
+  layout.pageFields = {kDate};
+  const PivotGrid grid = PivotReport::build(times(), layout);
 
   const std::map<std::string, std::string> expected{
       {"-2,0", "Date"},   {"-2,1", "(All)"},      {"0,0", "Sum of Time"},
@@ -62,14 +62,14 @@ TEST(PivotReport, SumsTheDataFieldPerRowItemWithAGrandTotal) {
 }
 
 TEST(PivotReport, PageSelectionFiltersTheRecords) {
-  PivotSpec spec;
-  spec.rowFields = {kTag};
-  spec.dataFields = {kTime};
-  spec.pageFields = {kDate};
+  PivotSpec layout;
+  layout.rowFields = {kTag};
+  layout.dataFields = {kTime};
+  layout.pageFields = {kDate};
   const PivotSource source = times();
-  spec.pageSelections[kDate] = PivotReport::itemName(source.records[2][kDate]);
-  const auto table = shown(PivotReport::build(source, spec));
-  EXPECT_EQ(table.at("-2,1"), spec.pageSelections[kDate]);
+  layout.pageSelections[kDate] = PivotReport::itemName(source.records[2][kDate]);
+  const auto table = shown(PivotReport::build(source, layout));
+  EXPECT_EQ(table.at("-2,1"), layout.pageSelections[kDate]);
   EXPECT_EQ(table.at("2,0"), "Project");
   EXPECT_EQ(table.at("2,1"), "0.75");
   EXPECT_EQ(table.at("3,0"), "(blank)");
@@ -78,13 +78,13 @@ TEST(PivotReport, PageSelectionFiltersTheRecords) {
 }
 
 TEST(PivotReport, TextDataIsCountedAndSeveralDataFieldsGetColumns) {
-  PivotSpec spec;
-  spec.rowFields = {kDate};
-  spec.dataFields = {kTime, kTag};
+  PivotSpec layout;
+  layout.rowFields = {kDate};
+  layout.dataFields = {kTime, kTag};
   const PivotSource source = times();
   EXPECT_EQ(PivotReport::dataCaption(source, kTime), "Sum of Time");
   EXPECT_EQ(PivotReport::dataCaption(source, kTag), "Count of Tag");
-  const auto table = shown(PivotReport::build(source, spec));
+  const auto table = shown(PivotReport::build(source, layout));
   EXPECT_EQ(table.count("0,0"), 0u);  // no single caption in the corner
   EXPECT_EQ(table.at("1,1"), "Sum of Time");
   EXPECT_EQ(table.at("1,2"), "Count of Tag");
@@ -94,11 +94,11 @@ TEST(PivotReport, TextDataIsCountedAndSeveralDataFieldsGetColumns) {
 }
 
 TEST(PivotReport, ColumnFieldSpreadsItemsAcross) {
-  PivotSpec spec;
-  spec.rowFields = {kTag};
-  spec.columnFields = {kDate};
-  spec.dataFields = {kTime};
-  const PivotGrid grid = PivotReport::build(times(), spec);
+  PivotSpec layout;
+  layout.rowFields = {kTag};
+  layout.columnFields = {kDate};
+  layout.dataFields = {kTime};
+  const PivotGrid grid = PivotReport::build(times(), layout);
   const auto table = shown(grid);
   EXPECT_EQ(table.at("0,1"), "Date");
   EXPECT_EQ(table.at("1,4"), "Grand Total");
@@ -113,10 +113,10 @@ TEST(PivotReport, NoFieldsAndNoRecordsGiveAnEmptyTable) {
   empty.fieldNames = {"Date", "Subject", "Time", "Tag"};
   EXPECT_TRUE(PivotReport::build(empty, {}).cells.empty());
 
-  PivotSpec spec;
-  spec.rowFields = {kTag};
-  spec.dataFields = {kTime};
-  const PivotGrid grid = PivotReport::build(empty, spec);
+  PivotSpec layout;
+  layout.rowFields = {kTag};
+  layout.dataFields = {kTime};
+  const PivotGrid grid = PivotReport::build(empty, layout);
   EXPECT_EQ(grid.itemCount, 0);
   const auto table = shown(grid);
   EXPECT_EQ(table.at("2,0"), "Grand Total");

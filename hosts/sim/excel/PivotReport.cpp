@@ -62,18 +62,18 @@ bool holdsText(const PivotSource& source, int field) {
 // The grouping pass: one map lookup per record and grouping level.
 class Aggregation {
  public:
-  Aggregation(const PivotSource& source, const PivotSpec& spec) : source_(source), spec_(spec) {
-    for (int f : spec.dataFields) counts_.push_back(holdsText(source, f));
+  Aggregation(const PivotSource& source, const PivotSpec& layout) : source_(source), layout_(layout) {
+    for (int f : layout.dataFields) counts_.push_back(holdsText(source, f));
     for (const auto& record : source.records) {
       if (!passesPages(record)) continue;
-      const Key row = keyOf(record, spec.rowFields);
-      const Key column = keyOf(record, spec.columnFields);
+      const Key row = keyOf(record, layout.rowFields);
+      const Key column = keyOf(record, layout.columnFields);
       add(cells_[row][column], record);
       add(rowTotals_[row], record);
       add(columnTotals_[column], record);
       add(grandTotal_, record);
     }
-    if (spec.columnFields.empty()) columnTotals_.try_emplace(Key{});
+    if (layout.columnFields.empty()) columnTotals_.try_emplace(Key{});
   }
 
   double value(const Accumulator& a, std::size_t d) const { return counts_[d] ? a.count : a.sum; }
@@ -85,7 +85,7 @@ class Aggregation {
 
  private:
   bool passesPages(const std::vector<CellValue>& record) const {
-    for (const auto& [field, item] : spec_.pageSelections)
+    for (const auto& [field, item] : layout_.pageSelections)
       if (!equalIgnoringCase(PivotReport::itemName(record[field]), item)) return false;
     return true;
   }
@@ -96,9 +96,9 @@ class Aggregation {
     return key;
   }
   void add(Totals& totals, const std::vector<CellValue>& record) {
-    totals.resize(spec_.dataFields.size());
-    for (std::size_t d = 0; d < spec_.dataFields.size(); ++d) {
-      const CellValue& v = record[spec_.dataFields[d]];
+    totals.resize(layout_.dataFields.size());
+    for (std::size_t d = 0; d < layout_.dataFields.size(); ++d) {
+      const CellValue& v = record[layout_.dataFields[d]];
       if (v.isEmpty()) continue;
       totals[d].count += 1;
       if (v.isNumeric()) totals[d].sum += v.number;
@@ -106,7 +106,7 @@ class Aggregation {
   }
 
   const PivotSource& source_;
-  const PivotSpec& spec_;
+  const PivotSpec& layout_;
   std::vector<bool> counts_;
 };
 
@@ -126,26 +126,26 @@ std::string PivotReport::dataCaption(const PivotSource& source, int field) {
   return (holdsText(source, field) ? "Count of " : "Sum of ") + source.fieldNames[field];
 }
 
-PivotGrid PivotReport::build(const PivotSource& source, const PivotSpec& spec) {
-  const Aggregation agg(source, spec);
+PivotGrid PivotReport::build(const PivotSource& source, const PivotSpec& layout) {
+  const Aggregation agg(source, layout);
   PivotGrid grid;
   auto put = [&grid](int row, int column, CellValue v) {
     grid.cells.push_back({row, column, std::move(v)});
     grid.rowCount = std::max(grid.rowCount, row + 1);
     grid.columnCount = std::max(grid.columnCount, column + 1);
   };
-  const int labels = static_cast<int>(spec.rowFields.size());
-  const std::size_t dataCount = spec.dataFields.size();
+  const int labels = static_cast<int>(layout.rowFields.size());
+  const std::size_t dataCount = layout.dataFields.size();
   std::vector<std::string> captions;
-  for (int f : spec.dataFields) captions.push_back(dataCaption(source, f));
+  for (int f : layout.dataFields) captions.push_back(dataCaption(source, f));
 
   // Corner caption, column field names and row field names.
   if (dataCount == 1) put(0, 0, CellValue::ofText(captions[0]));
-  for (std::size_t i = 0; i < spec.columnFields.size(); ++i)
+  for (std::size_t i = 0; i < layout.columnFields.size(); ++i)
     put(0, labels + static_cast<int>(i),
-        CellValue::ofText(source.fieldNames[spec.columnFields[i]]));
+        CellValue::ofText(source.fieldNames[layout.columnFields[i]]));
   for (int i = 0; i < labels; ++i)
-    put(1, i, CellValue::ofText(source.fieldNames[spec.rowFields[i]]));
+    put(1, i, CellValue::ofText(source.fieldNames[layout.rowFields[i]]));
 
   // Value columns: every column item times every data field, then the grand totals.
   struct ValueColumn {
@@ -155,12 +155,12 @@ PivotGrid PivotReport::build(const PivotSource& source, const PivotSpec& spec) {
   std::vector<ValueColumn> valueColumns;
   for (const auto& [key, totals] : agg.columnTotals_)
     for (std::size_t d = 0; d < dataCount; ++d) valueColumns.push_back({&key, d});
-  if (!spec.columnFields.empty())
+  if (!layout.columnFields.empty())
     for (std::size_t d = 0; d < dataCount; ++d) valueColumns.push_back({nullptr, d});
   for (std::size_t i = 0; i < valueColumns.size(); ++i) {
     const ValueColumn& vc = valueColumns[i];
     std::string heading;
-    if (spec.columnFields.empty())
+    if (layout.columnFields.empty())
       heading = dataCount == 1 ? "Total" : captions[vc.data];
     else if (!vc.columnKey)
       heading = dataCount == 1 ? "Grand Total" : "Total " + captions[vc.data];
@@ -201,15 +201,15 @@ PivotGrid PivotReport::build(const PivotSource& source, const PivotSpec& spec) {
     return column ? &agg.columnTotals_.at(*column) : &agg.grandTotal_;
   });
 
-  grid.pageRowCount = static_cast<int>(spec.pageFields.size());
+  grid.pageRowCount = static_cast<int>(layout.pageFields.size());
   for (int i = 0; i < grid.pageRowCount; ++i) {
-    const int field = spec.pageFields[i];
-    const auto selected = spec.pageSelections.find(field);
+    const int field = layout.pageFields[i];
+    const auto selected = layout.pageSelections.find(field);
     const int pageRow = -1 - grid.pageRowCount + i;
     grid.pageCells.push_back({pageRow, 0, CellValue::ofText(source.fieldNames[field])});
     grid.pageCells.push_back(
         {pageRow, 1,
-         CellValue::ofText(selected == spec.pageSelections.end() ? "(All)" : selected->second)});
+         CellValue::ofText(selected == layout.pageSelections.end() ? "(All)" : selected->second)});
   }
   return grid;
 }

@@ -60,7 +60,7 @@ struct PivotGrid {
 // the records.
 class PivotReport {
  public:
-  static PivotGrid build(const PivotSource& source, const PivotSpec& spec);
+  static PivotGrid build(const PivotSource& source, const PivotSpec& layout);
   // "Sum of Time", or "Count of Tag" for a field that holds text.
   static std::string dataCaption(const PivotSource& source, int field);
   // The name a record value shows as a pivot item; an empty value is "(blank)".
