@@ -68,9 +68,13 @@ void AboutForm::openLink(const std::string& target) {
   }
 }
 
-void AboutForm::LabelWeb_Click() { openLink(kWebAddress); }
+void AboutForm::LabelWeb_Click() {
+  openLink(kWebAddress);
+}
 
-void AboutForm::LabelEmail_Click() { openLink(std::string("mailto:") + kSupportAddress); }
+void AboutForm::LabelEmail_Click() {
+  openLink(std::string("mailto:") + kSupportAddress);
+}
 
 void AboutForm::LabelManual_Click() {
   try {
@@ -119,14 +123,17 @@ bool AboutForm::GetKeyValue(std::uint32_t keyRoot, const std::string& keyName,
   size_t length = std::min<size_t>(size, buffer.size());
   if (length > 0 && buffer[length - 1] == 0) --length;  // the string's terminator
   switch (type) {
-    case platform::kRegSz: keyVal.assign(buffer.begin(), buffer.begin() + static_cast<long>(length)); break;
+    case platform::kRegSz:
+      keyVal.assign(buffer.begin(), buffer.begin() + static_cast<long>(length));
+      break;
     case platform::kRegDword: {
       std::string hex;
       for (size_t i = length; i-- > 0;) hex += hexByte(buffer[i]);
       keyVal = "&h" + keyVal + hex;
       break;
     }
-    default: break;
+    default:
+      break;
   }
   os.regCloseKey(key);
   return true;

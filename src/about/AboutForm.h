@@ -35,9 +35,12 @@ class AboutForm : public forms::Form {
   forms::Label lblVersion{"lblVersion", "", {1320, 780, 3885, 225}, 6};
   forms::Label lblDescription{"lblDescription",
                               "This Outlook Addin helps you manage your time and project reports.",
-                              {1320, 1125, 3885, 1170}, 3};
-  forms::Label LabelManual{"LabelManual", "Click here to open the User manual (need PDF Reader)",
-                           {1320, 2040, 3915, 195}, 9};
+                              {1320, 1125, 3885, 1170},
+                              3};
+  forms::Label LabelManual{"LabelManual",
+                           "Click here to open the User manual (need PDF Reader)",
+                           {1320, 2040, 3915, 195},
+                           9};
   forms::Label lblDisclaimer{"lblDisclaimer", "", {255, 2625, 3870, 225}, 4};
   forms::Label LabelWeb{"LabelWeb", "", {240, 2880, 1065, 195}, 7};
   forms::Label LabelEmail{"LabelEmail", "", {240, 3120, 1020, 195}, 8};

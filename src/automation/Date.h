@@ -17,8 +17,7 @@ class Date {
   constexpr Date() = default;
   constexpr explicit Date(double serial) : serial_(serial) {}
 
-  static Date fromParts(int year, int month, int day, int hour = 0, int minute = 0,
-                        int second = 0);
+  static Date fromParts(int year, int month, int day, int hour = 0, int minute = 0, int second = 0);
   static Date fromParts(const Parts& p) {
     return fromParts(p.year, p.month, p.day, p.hour, p.minute, p.second);
   }

@@ -52,7 +52,9 @@ size_t EventSource::sinkCount() const {
 
 EventRef::EventRef(Object& owner, Handler handler) : owner_(owner), handler_(std::move(handler)) {}
 
-EventRef::~EventRef() { reset(); }
+EventRef::~EventRef() {
+  reset();
+}
 
 void EventRef::set(Ref<Object> object) {
   reset();

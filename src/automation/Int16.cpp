@@ -9,7 +9,9 @@ Int16 Int16::checked(long long v) {
   return Int16(static_cast<std::int16_t>(v));
 }
 
-Int16& Int16::operator++() { return *this += 1; }
+Int16& Int16::operator++() {
+  return *this += 1;
+}
 
 Int16& Int16::operator+=(long long n) {
   v_ = checked(static_cast<long long>(v_) + n).value();

@@ -13,7 +13,9 @@
 namespace qh {
 namespace {
 
-[[noreturn]] void mismatch() { throw Error(ErrorCode::TypeMismatch); }
+[[noreturn]] void mismatch() {
+  throw Error(ErrorCode::TypeMismatch);
+}
 
 std::string_view trimmed(std::string_view s) {
   while (!s.empty() && std::isspace(static_cast<unsigned char>(s.front()))) s.remove_prefix(1);
@@ -197,7 +199,9 @@ Variant Variant::missing() {
   return v;
 }
 
-Variant::Type Variant::type() const { return static_cast<Type>(v_.index()); }
+Variant::Type Variant::type() const {
+  return static_cast<Type>(v_.index());
+}
 
 bool Variant::isNumeric() const {
   switch (type()) {
@@ -205,12 +209,14 @@ bool Variant::isNumeric() const {
     case Type::Bool:
     case Type::Int16:
     case Type::Int32:
-    case Type::Double: return true;
+    case Type::Double:
+      return true;
     case Type::String: {
       double d = 0;
       return parseNumber(std::get<std::string>(v_), d);
     }
-    default: return false;
+    default:
+      return false;
   }
 }
 
@@ -223,13 +229,20 @@ bool Variant::isDate() const {
 
 bool Variant::toBool() const {
   switch (type()) {
-    case Type::Empty: return false;
-    case Type::Null: throw Error(ErrorCode::InvalidUseOfNull);
-    case Type::Bool: return std::get<bool>(v_);
-    case Type::Int16: return std::get<std::int16_t>(v_) != 0;
-    case Type::Int32: return std::get<std::int32_t>(v_) != 0;
-    case Type::Double: return std::get<double>(v_) != 0.0;
-    case Type::Date: return std::get<Date>(v_).serial() != 0.0;
+    case Type::Empty:
+      return false;
+    case Type::Null:
+      throw Error(ErrorCode::InvalidUseOfNull);
+    case Type::Bool:
+      return std::get<bool>(v_);
+    case Type::Int16:
+      return std::get<std::int16_t>(v_) != 0;
+    case Type::Int32:
+      return std::get<std::int32_t>(v_) != 0;
+    case Type::Double:
+      return std::get<double>(v_) != 0.0;
+    case Type::Date:
+      return std::get<Date>(v_).serial() != 0.0;
     case Type::String: {
       const std::string& s = std::get<std::string>(v_);
       if (iequals(trimmed(s), "True")) return true;
@@ -238,50 +251,69 @@ bool Variant::toBool() const {
       if (parseNumber(s, d)) return d != 0.0;
       mismatch();
     }
-    case Type::Object: return defaultValue(std::get<Ref<Object>>(v_)).toBool();
-    default: mismatch();
+    case Type::Object:
+      return defaultValue(std::get<Ref<Object>>(v_)).toBool();
+    default:
+      mismatch();
   }
 }
 
 double Variant::toDouble() const {
   switch (type()) {
-    case Type::Empty: return 0.0;
-    case Type::Null: throw Error(ErrorCode::InvalidUseOfNull);
-    case Type::Bool: return std::get<bool>(v_) ? -1.0 : 0.0;
-    case Type::Int16: return std::get<std::int16_t>(v_);
-    case Type::Int32: return std::get<std::int32_t>(v_);
-    case Type::Double: return std::get<double>(v_);
-    case Type::Date: return std::get<Date>(v_).serial();
+    case Type::Empty:
+      return 0.0;
+    case Type::Null:
+      throw Error(ErrorCode::InvalidUseOfNull);
+    case Type::Bool:
+      return std::get<bool>(v_) ? -1.0 : 0.0;
+    case Type::Int16:
+      return std::get<std::int16_t>(v_);
+    case Type::Int32:
+      return std::get<std::int32_t>(v_);
+    case Type::Double:
+      return std::get<double>(v_);
+    case Type::Date:
+      return std::get<Date>(v_).serial();
     case Type::String: {
       double d = 0;
       if (parseNumber(std::get<std::string>(v_), d)) return d;
       mismatch();
     }
-    case Type::Object: return defaultValue(std::get<Ref<Object>>(v_)).toDouble();
-    default: mismatch();
+    case Type::Object:
+      return defaultValue(std::get<Ref<Object>>(v_)).toDouble();
+    default:
+      mismatch();
   }
 }
 
 std::int16_t Variant::toInt16() const {
   switch (type()) {
-    case Type::Int16: return std::get<std::int16_t>(v_);
-    case Type::Bool: return std::get<bool>(v_) ? -1 : 0;
-    default: return roundToInt<std::int16_t>(toDouble());
+    case Type::Int16:
+      return std::get<std::int16_t>(v_);
+    case Type::Bool:
+      return std::get<bool>(v_) ? -1 : 0;
+    default:
+      return roundToInt<std::int16_t>(toDouble());
   }
 }
 
 std::int32_t Variant::toInt32() const {
   switch (type()) {
-    case Type::Int32: return std::get<std::int32_t>(v_);
-    case Type::Int16: return std::get<std::int16_t>(v_);
-    case Type::Bool: return std::get<bool>(v_) ? -1 : 0;
-    default: return roundToInt<std::int32_t>(toDouble());
+    case Type::Int32:
+      return std::get<std::int32_t>(v_);
+    case Type::Int16:
+      return std::get<std::int16_t>(v_);
+    case Type::Bool:
+      return std::get<bool>(v_) ? -1 : 0;
+    default:
+      return roundToInt<std::int32_t>(toDouble());
   }
 }
 
 Date Variant::toDate() const {
   switch (type()) {
-    case Type::Date: return std::get<Date>(v_);
+    case Type::Date:
+      return std::get<Date>(v_);
     case Type::String: {
       Date d;
       if (parseDate(std::get<std::string>(v_), d)) return d;
@@ -289,23 +321,35 @@ Date Variant::toDate() const {
       if (parseNumber(std::get<std::string>(v_), n)) return Date(n);
       mismatch();
     }
-    case Type::Object: return defaultValue(std::get<Ref<Object>>(v_)).toDate();
-    default: return Date(toDouble());
+    case Type::Object:
+      return defaultValue(std::get<Ref<Object>>(v_)).toDate();
+    default:
+      return Date(toDouble());
   }
 }
 
 std::string Variant::toString() const {
   switch (type()) {
-    case Type::Empty: return {};
-    case Type::Null: throw Error(ErrorCode::InvalidUseOfNull);
-    case Type::Bool: return std::get<bool>(v_) ? "True" : "False";
-    case Type::Int16: return std::to_string(std::get<std::int16_t>(v_));
-    case Type::Int32: return std::to_string(std::get<std::int32_t>(v_));
-    case Type::Double: return formatDouble(std::get<double>(v_));
-    case Type::Date: return formatDate(std::get<Date>(v_));
-    case Type::String: return std::get<std::string>(v_);
-    case Type::Object: return defaultValue(std::get<Ref<Object>>(v_)).toString();
-    default: mismatch();
+    case Type::Empty:
+      return {};
+    case Type::Null:
+      throw Error(ErrorCode::InvalidUseOfNull);
+    case Type::Bool:
+      return std::get<bool>(v_) ? "True" : "False";
+    case Type::Int16:
+      return std::to_string(std::get<std::int16_t>(v_));
+    case Type::Int32:
+      return std::to_string(std::get<std::int32_t>(v_));
+    case Type::Double:
+      return formatDouble(std::get<double>(v_));
+    case Type::Date:
+      return formatDate(std::get<Date>(v_));
+    case Type::String:
+      return std::get<std::string>(v_);
+    case Type::Object:
+      return defaultValue(std::get<Ref<Object>>(v_)).toString();
+    default:
+      mismatch();
   }
 }
 
@@ -355,17 +399,28 @@ bool operator==(const Variant& a, const Variant& b) {
 
 const char* typeName(Variant::Type t) {
   switch (t) {
-    case Variant::Type::Empty: return "Empty";
-    case Variant::Type::Null: return "Null";
-    case Variant::Type::Bool: return "Boolean";
-    case Variant::Type::Int16: return "Integer";
-    case Variant::Type::Int32: return "Long";
-    case Variant::Type::Double: return "Double";
-    case Variant::Type::Date: return "Date";
-    case Variant::Type::String: return "String";
-    case Variant::Type::Object: return "Object";
-    case Variant::Type::StringArray: return "String()";
-    case Variant::Type::Missing: return "Error";
+    case Variant::Type::Empty:
+      return "Empty";
+    case Variant::Type::Null:
+      return "Null";
+    case Variant::Type::Bool:
+      return "Boolean";
+    case Variant::Type::Int16:
+      return "Integer";
+    case Variant::Type::Int32:
+      return "Long";
+    case Variant::Type::Double:
+      return "Double";
+    case Variant::Type::Date:
+      return "Date";
+    case Variant::Type::String:
+      return "String";
+    case Variant::Type::Object:
+      return "Object";
+    case Variant::Type::StringArray:
+      return "String()";
+    case Variant::Type::Missing:
+      return "Error";
   }
   return "Unknown";
 }

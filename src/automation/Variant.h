@@ -28,7 +28,19 @@ struct StringArray {
 // of range Error("Overflow"), and Null Error("Invalid use of Null").
 class Variant {
  public:
-  enum class Type { Empty, Null, Bool, Int16, Int32, Double, Date, String, Object, StringArray, Missing };
+  enum class Type {
+    Empty,
+    Null,
+    Bool,
+    Int16,
+    Int32,
+    Double,
+    Date,
+    String,
+    Object,
+    StringArray,
+    Missing
+  };
 
   Variant();
   Variant(bool v);

@@ -18,9 +18,13 @@ InspectorPane::InspectorPane(platform::System& system) : Form(system, "", 3705, 
   TagComboBox.onClick([this] { TagComboBox_Click(); });
 }
 
-InspectorPane::~InspectorPane() { AppointmentRef.reset(); }
+InspectorPane::~InspectorPane() {
+  AppointmentRef.reset();
+}
 
-void InspectorPane::SetAppointmentItem(const Variant& item) { AppointmentRef = item.toObject(); }
+void InspectorPane::SetAppointmentItem(const Variant& item) {
+  AppointmentRef = item.toObject();
+}
 
 void InspectorPane::FillTagComboBox(const Variant& arr) {
   // The declared argument is an array of strings: anything else fails in the call itself.
@@ -38,7 +42,9 @@ void InspectorPane::FillTagComboBox(const Variant& arr) {
   }
 }
 
-void InspectorPane::SetTagComboBoxText(const Variant& text) { TagComboBox.setText(text.toString()); }
+void InspectorPane::SetTagComboBoxText(const Variant& text) {
+  TagComboBox.setText(text.toString());
+}
 
 void InspectorPane::TagComboBox_Click() {
   // Errors are ignored throughout; the control never shows a message.

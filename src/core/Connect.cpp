@@ -22,13 +22,21 @@ void Connect::AddinInstance_OnConnection(const Variant& application) {
   AddinConnect(application.toObject());
 }
 
-void Connect::AddinInstance_OnStartupComplete() { AddinStartup(); }
+void Connect::AddinInstance_OnStartupComplete() {
+  AddinStartup();
+}
 
-void Connect::AddinInstance_OnBeginShutdown() { AddinShutdown(); }
+void Connect::AddinInstance_OnBeginShutdown() {
+  AddinShutdown();
+}
 
-void Connect::AddinInstance_OnDisconnection() { AddinShutdown(); }
+void Connect::AddinInstance_OnDisconnection() {
+  AddinShutdown();
+}
 
-std::string Connect::IRibbonExtensibility_GetCustomUI(const std::string&) { return {}; }
+std::string Connect::IRibbonExtensibility_GetCustomUI(const std::string&) {
+  return {};
+}
 
 void Connect::ICustomTaskPaneConsumer_CTPFactoryAvailable(const Variant& factory) {
   try {
@@ -59,8 +67,8 @@ const DispatchTable<Connect>& Connect::table() {
       return Variant();
     });
     d.method("GetCustomUI", [](Connect& c, Args& a) {
-      return Variant(c.IRibbonExtensibility_GetCustomUI(argAt(a, 0).isMissing() ? std::string()
-                                                                               : argAt(a, 0).toString()));
+      return Variant(c.IRibbonExtensibility_GetCustomUI(
+          argAt(a, 0).isMissing() ? std::string() : argAt(a, 0).toString()));
     });
     d.method("CTPFactoryAvailable", [](Connect& c, Args& a) {
       c.ICustomTaskPaneConsumer_CTPFactoryAvailable(argAt(a, 0));

@@ -19,9 +19,9 @@ struct AddinGlobals {
   Ref<Object> gCTPFactory;
   StringArray TagArray;  // unassigned until the settings are first read
 
-  Ref<MainForm> mainForm;        // the log window, created by the first log line
-  Ref<forms::Form> aboutForm;    // the About dialog, while loaded
-  Ref<forms::Form> exportForm;   // the export dialog's shared instance, while loaded
+  Ref<MainForm> mainForm;       // the log window, created by the first log line
+  Ref<forms::Form> aboutForm;   // the About dialog, while loaded
+  Ref<forms::Form> exportForm;  // the export dialog's shared instance, while loaded
 
   platform::System* system = nullptr;  // the operating system, handed over at load
 };

@@ -18,7 +18,8 @@ inline constexpr int msoBarTop = 1;
 inline constexpr int msoBarNoCustomize = 1;
 inline constexpr int msoBarNoChangeVisible = 8;
 inline constexpr int msoBarNoChangeDock = 16;
-inline constexpr int kBarProtection = msoBarNoCustomize + msoBarNoChangeVisible + msoBarNoChangeDock;
+inline constexpr int kBarProtection =
+    msoBarNoCustomize + msoBarNoChangeVisible + msoBarNoChangeDock;
 inline constexpr int msoControlButton = 1;
 inline constexpr int msoControlComboBox = 4;
 inline constexpr int msoButtonIconAndCaption = 3;

@@ -13,6 +13,8 @@ void WriteLog(const std::string& message) {
   if (window.ErrorList.listCount() > MainForm::kMaxLines) window.ErrorList.removeItem(0);
 }
 
-void TraceLog(const std::string& message) { WriteLog(message); }
+void TraceLog(const std::string& message) {
+  WriteLog(message);
+}
 
 }  // namespace qh::core

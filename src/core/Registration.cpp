@@ -11,7 +11,8 @@ using platform::RegistryRoot;
 
 std::string dword(unsigned value) {
   std::string bytes(4, '\0');
-  for (int i = 0; i < 4; ++i) bytes[static_cast<size_t>(i)] = static_cast<char>(value >> (8 * i) & 0xFF);
+  for (int i = 0; i < 4; ++i)
+    bytes[static_cast<size_t>(i)] = static_cast<char>(value >> (8 * i) & 0xFF);
   return bytes;
 }
 

@@ -110,7 +110,8 @@ Int16 cAddin::GetOutlookVersion() {
 
 Int16 cAddin::OutlookAlert(const std::string& title, const std::string& text) {
   if (!outlookInstance_) return 0;
-  if (GetOutlookVersion() <= 9) return static_cast<std::int16_t>(alertThroughLogWindow(title, text));
+  if (GetOutlookVersion() <= 9)
+    return static_cast<std::int16_t>(alertThroughLogWindow(title, text));
   return static_cast<std::int16_t>(alertThroughAssistant(title, text));
 }
 
@@ -160,8 +161,8 @@ const DispatchTable<cAddin>& cAddin::table() {
       return Variant();
     });
     d.method("OutlookAlert", [](cAddin& a, Args& args) {
-      return Variant(a.OutlookAlert(requiredArg(args, 0).toString(), requiredArg(args, 1).toString())
-                         .value());
+      return Variant(
+          a.OutlookAlert(requiredArg(args, 0).toString(), requiredArg(args, 1).toString()).value());
     });
     d.method("GetOutlookVersion",
              [](cAddin& a, Args&) { return Variant(a.GetOutlookVersion().value()); });

@@ -4,7 +4,9 @@ namespace qh::core {
 
 cObjectStore::cObjectStore() : slots_(kInitialUpperIndex + 1) {}
 
-cObjectStore::~cObjectStore() { DeleteAll(); }
+cObjectStore::~cObjectStore() {
+  DeleteAll();
+}
 
 void cObjectStore::DeleteAll() {
   const int upper = upper_;

@@ -51,6 +51,8 @@ void cExplorer::SettingsFormItem_Cancel() {
   SettingsFormItem.reset();
 }
 
-void cExplorer::AboutButton_Click() { about::AboutForm::Shared().show(); }
+void cExplorer::AboutButton_Click() {
+  about::AboutForm::Shared().show();
+}
 
 }  // namespace qh::explorer

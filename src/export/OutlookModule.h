@@ -8,10 +8,10 @@ namespace qh::exporting {
 
 // The kind of value a user property holds, and the Outlook property type it is created with.
 enum UserPropertyKind : std::int32_t {
-  kKindInteger = 2,   // olNumber
-  kKindDate = 7,      // olDateTime
-  kKindText = 8,      // olText
-  kKindYesNo = 11,    // olYesNo
+  kKindInteger = 2,  // olNumber
+  kKindDate = 7,     // olDateTime
+  kKindText = 8,     // olText
+  kKindYesNo = 11,   // olYesNo
 };
 
 // User properties of an Outlook item, reached through its UserProperties by name. All three
@@ -19,8 +19,8 @@ enum UserPropertyKind : std::int32_t {
 // simply not written. None saves the item.
 Variant GetUserProperty(Object& item, const std::string& name, std::int32_t kind,
                         const Variant& defaultValue);
-void SetUserProperty(Object* item, const std::string& name, const Variant& value,
-                     std::int32_t kind, bool addToFolderFields);
+void SetUserProperty(Object* item, const std::string& name, const Variant& value, std::int32_t kind,
+                     bool addToFolderFields);
 void DeleteUserProperty(Object* item, const std::string& name);
 
 }  // namespace qh::exporting

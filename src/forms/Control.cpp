@@ -16,7 +16,9 @@ void Control::setFocus() {
   if (form_) form_->setFocusedControl(this);
 }
 
-bool Control::hasFocus() const { return form_ && form_->focusedControl() == this; }
+bool Control::hasFocus() const {
+  return form_ && form_->focusedControl() == this;
+}
 
 const DispatchTable<Control>& Control::table() {
   static const DispatchTable<Control> t = [] {

@@ -8,7 +8,8 @@ namespace {
 
 bool lessNoCase(const std::string& a, const std::string& b) {
   return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    return std::tolower(static_cast<unsigned char>(x)) < std::tolower(static_cast<unsigned char>(y));
+    return std::tolower(static_cast<unsigned char>(x)) <
+           std::tolower(static_cast<unsigned char>(y));
   });
 }
 
@@ -20,8 +21,9 @@ ListBox::ListBox(std::string name, Rect rect, int tabIndex, bool sorted, Selecti
 int ListBox::addItem(const std::string& text) {
   auto at = entries_.end();
   if (sorted_)
-    at = std::upper_bound(entries_.begin(), entries_.end(), text,
-                          [](const std::string& t, const Entry& e) { return lessNoCase(t, e.text); });
+    at = std::upper_bound(
+        entries_.begin(), entries_.end(), text,
+        [](const std::string& t, const Entry& e) { return lessNoCase(t, e.text); });
   const int index = static_cast<int>(at - entries_.begin());
   entries_.insert(at, Entry{text, false});
   if (listIndex_ >= index) ++listIndex_;
@@ -75,7 +77,8 @@ void ListBox::setListIndex(int index) {
   if (index != -1) checkIndex(index);
   listIndex_ = index;
   if (selection_ == Selection::Single)
-    for (size_t i = 0; i < entries_.size(); ++i) entries_[i].selected = static_cast<int>(i) == index;
+    for (size_t i = 0; i < entries_.size(); ++i)
+      entries_[i].selected = static_cast<int>(i) == index;
 }
 
 const DispatchTable<ListBox>& ListBox::table() {
@@ -95,9 +98,8 @@ const DispatchTable<ListBox>& ListBox::table() {
     });
     d.get("ListCount", [](ListBox& l, Args&) { return Variant(l.listCount()); });
     d.get("List", [](ListBox& l, Args& a) { return Variant(l.list(requiredArg(a, 0).toInt32())); });
-    d.get("Selected", [](ListBox& l, Args& a) {
-      return Variant(l.selected(requiredArg(a, 0).toInt32()));
-    });
+    d.get("Selected",
+          [](ListBox& l, Args& a) { return Variant(l.selected(requiredArg(a, 0).toInt32())); });
     d.put("Selected", [](ListBox& l, Args& a) {
       l.setSelected(requiredArg(a, 0).toInt32(), putValue(a).toBool());
       return Variant();

@@ -32,7 +32,9 @@ cInspector::~cInspector() {
   }
 }
 
-Ref<Object> cInspector::currentItem() { return use(Inspector.ref()).getObject("CurrentItem"); }
+Ref<Object> cInspector::currentItem() {
+  return use(Inspector.ref()).getObject("CurrentItem");
+}
 
 void cInspector::Init(const Ref<Object>& oInspector) {
   Inspector.set(oInspector);
@@ -145,7 +147,9 @@ void cInspector::TagComboBox_Change(const Ref<Object>& ctrl) {
   if (use(item).get("Categories").toString() != text) item->put("Categories", text);
 }
 
-void cInspector::OnClose() { tearDown(); }
+void cInspector::OnClose() {
+  tearDown();
+}
 
 void cInspector::tearDown() {
   Ref<core::cObjectStore> store = core::globals().gObjectStore;

@@ -30,9 +30,9 @@ enum RegistryType : std::uint32_t {
 
 using RegistryKey = std::uintptr_t;
 
-inline constexpr long kRegSuccess = 0;           // ERROR_SUCCESS
-inline constexpr long kRegFileNotFound = 2;      // ERROR_FILE_NOT_FOUND
-inline constexpr long kRegMoreData = 234;        // ERROR_MORE_DATA
+inline constexpr long kRegSuccess = 0;       // ERROR_SUCCESS
+inline constexpr long kRegFileNotFound = 2;  // ERROR_FILE_NOT_FOUND
+inline constexpr long kRegMoreData = 234;    // ERROR_MORE_DATA
 
 // Message box buttons, icons and answers, with their Win32/VB numbers.
 enum class MessageButtons : int { Ok = 0, OkCancel = 1 };
@@ -60,8 +60,8 @@ class System {
   virtual std::string pmDesignator() = 0;
 
   // A modal message box; answers kAnswerOk or kAnswerCancel.
-  virtual int messageBox(const std::string& text, const std::string& title,
-                         MessageButtons buttons, MessageIcon icon) = 0;
+  virtual int messageBox(const std::string& text, const std::string& title, MessageButtons buttons,
+                         MessageIcon icon) = 0;
 
   // RegOpenKeyExA, RegQueryValueExA and RegCloseKey, with their results (0 on success).
   // queryValue writes at most `size` bytes into data (which may be null to ask the size),

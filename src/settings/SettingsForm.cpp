@@ -18,7 +18,9 @@ SettingsForm::SettingsForm(platform::System& system)
   TagText.onKeyUp([this](int key, int shift) { TagText_KeyUp(key, shift); });
 }
 
-void SettingsForm::InitTagList(const StringArray& tags) { FillListBox(TagList, tags); }
+void SettingsForm::InitTagList(const StringArray& tags) {
+  FillListBox(TagList, tags);
+}
 
 void SettingsForm::FillListBox(forms::ListBox& list, const StringArray& tags) {
   if (!tags.assigned) throw Error(ErrorCode::SubscriptOutOfRange);
@@ -39,7 +41,9 @@ std::string SettingsForm::GetListBoxAsString(const forms::ListBox& list) {
   return result;
 }
 
-std::string SettingsForm::SettingString() const { return GetListBoxAsString(TagList); }
+std::string SettingsForm::SettingString() const {
+  return GetListBoxAsString(TagList);
+}
 
 void SettingsForm::AddTextToList() {
   std::string text = TagText.text();

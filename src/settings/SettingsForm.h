@@ -31,7 +31,8 @@ class SettingsForm : public forms::Form {
 
   forms::Button Save{"Save", "Save", {1920, 5760, 1335, 375}, 0};
   forms::Button CancelButton{"CancelButton", "Cancel", {240, 5760, 1335, 375}, 1};
-  forms::ListBox TagList{"TagList", {240, 360, 3135, 3960}, 2, true, forms::ListBox::Selection::Extended};
+  forms::ListBox TagList{
+      "TagList", {240, 360, 3135, 3960}, 2, true, forms::ListBox::Selection::Extended};
   forms::TextBox TagText{"TagText", {240, 4560, 3135, 315}, 3};
   forms::Button AddButton{"AddButton", "Add", {1920, 5040, 975, 375}, 4};
   forms::Button DeleteButton{"DeleteButton", "Delete", {600, 5040, 975, 375}, 5};

@@ -56,7 +56,8 @@ TEST_F(FormTest, UnloadEndsTheFormOnceAndCallsBack) {
   EXPECT_FALSE(form->loaded());
   EXPECT_FALSE(form->visible());
   EXPECT_EQ(callbacks, 1);
-  EXPECT_EQ(system.calls, (Calls{"loaded Test Dialog", "shown Test Dialog", "unloaded Test Dialog"}));
+  EXPECT_EQ(system.calls,
+            (Calls{"loaded Test Dialog", "shown Test Dialog", "unloaded Test Dialog"}));
 }
 
 TEST_F(FormTest, ClosingFromTheFrameUnloads) {
@@ -120,9 +121,8 @@ TEST_F(FormTest, AClickHandlerMayDropTheLastReferenceToItsForm) {
   raw->Save.click();
   EXPECT_FALSE(endedDuringHandler);
   EXPECT_TRUE(ended);
-  EXPECT_EQ(system.calls,
-            (Calls{"loaded Test Dialog", "shown Test Dialog", "hidden Test Dialog",
-                   "unloaded Test Dialog"}));
+  EXPECT_EQ(system.calls, (Calls{"loaded Test Dialog", "shown Test Dialog", "hidden Test Dialog",
+                                 "unloaded Test Dialog"}));
 }
 
 }  // namespace

@@ -28,7 +28,9 @@ void AddinHostTest::SetUp() {
   system().setNow(Date::fromParts(2026, 12, 7, 14, 20, 0));
 }
 
-void AddinHostTest::TearDown() { host_.reset(); }
+void AddinHostTest::TearDown() {
+  host_.reset();
+}
 
 void AddinHostTest::startAddin() {
   ASSERT_TRUE(host_->install());

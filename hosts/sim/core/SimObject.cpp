@@ -19,7 +19,9 @@ void SimObject::clearFaults() {
   if (diagnostics_) diagnostics_->faults.clear();
 }
 
-void SimObject::recordCalls(bool on) { diagnostics().recording = on; }
+void SimObject::recordCalls(bool on) {
+  diagnostics().recording = on;
+}
 
 const std::vector<std::string>& SimObject::recordedCalls() const {
   static const std::vector<std::string> kNone;
@@ -51,11 +53,16 @@ Variant SimObject::invoke(std::string_view name, CallKind kind, Args& args) {
 
 std::string describeValue(const Variant& v) {
   switch (v.type()) {
-    case Variant::Type::Missing: return "missing";
-    case Variant::Type::Empty: return "Empty";
-    case Variant::Type::Null: return "Null";
-    case Variant::Type::Object: return v.toObject() ? "<object>" : "Nothing";
-    case Variant::Type::String: return "\"" + v.asString() + "\"";
+    case Variant::Type::Missing:
+      return "missing";
+    case Variant::Type::Empty:
+      return "Empty";
+    case Variant::Type::Null:
+      return "Null";
+    case Variant::Type::Object:
+      return v.toObject() ? "<object>" : "Nothing";
+    case Variant::Type::String:
+      return "\"" + v.asString() + "\"";
     case Variant::Type::StringArray: {
       const StringArray& a = v.toStringArray();
       if (!a.assigned) return "<unassigned array>";
@@ -63,7 +70,8 @@ std::string describeValue(const Variant& v) {
       for (size_t i = 0; i < a.items.size(); ++i) out += (i ? ", \"" : "\"") + a.items[i] + "\"";
       return out + "]";
     }
-    default: return v.toString();
+    default:
+      return v.toString();
   }
 }
 

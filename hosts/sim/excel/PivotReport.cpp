@@ -62,7 +62,8 @@ bool holdsText(const PivotSource& source, int field) {
 // The grouping pass: one map lookup per record and grouping level.
 class Aggregation {
  public:
-  Aggregation(const PivotSource& source, const PivotSpec& layout) : source_(source), layout_(layout) {
+  Aggregation(const PivotSource& source, const PivotSpec& layout)
+      : source_(source), layout_(layout) {
     for (int f : layout.dataFields) counts_.push_back(holdsText(source, f));
     for (const auto& record : source.records) {
       if (!passesPages(record)) continue;
