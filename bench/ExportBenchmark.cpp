@@ -94,6 +94,10 @@ int main(int argc, char** argv) {
              met ? "met" : "missed");
   if (f.status != 0 || q.status != 0)
     fmt::print("  a run failed: floor status {}, export status {}\n", f.status, q.status);
-  fs::remove_all(folder);
+  // QH_BENCH_KEEP=1 keeps the calendar for profiling the program on its own.
+  if (const char* keep = std::getenv("QH_BENCH_KEEP"); keep && *keep == '1')
+    fmt::print("  kept: {}\n", folder.string());
+  else
+    fs::remove_all(folder);
   return f.status == 0 && q.status == 0 ? 0 : 1;
 }

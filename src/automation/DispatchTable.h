@@ -1,6 +1,8 @@
 #pragma once
 
-#include <cctype>
+#include <cstddef>
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -31,16 +33,23 @@ class DispatchTable {
     return *this;
   }
 
-  bool has(std::string_view name) const { return entries_.count(key(name)) != 0; }
+  bool has(std::string_view name) const { return find(name) != nullptr; }
 
   // Raises Error(NotSupported) for a member the class does not have, or Error(NotSupported)
   // for a Put on a read-only property.
   Variant invoke(T& self, std::string_view name, CallKind kind, Args& args) const {
-    auto it = entries_.find(key(name));
-    if (it == entries_.end()) throw Error(ErrorCode::NotSupported);
-    Fn fn = kind == CallKind::Put ? it->second.put : it->second.get;
-    if (!fn) throw Error(ErrorCode::NotSupported);
-    return fn(self, args);
+    const Entry* e = find(name);
+    if (!e) throw Error(ErrorCode::NotSupported);
+    return call(*e, self, kind, args);
+  }
+
+  // As invoke, but answers nullopt instead of raising when the class has no such member, for
+  // objects that look further (their own properties, a base class's members).
+  std::optional<Variant> tryInvoke(T& self, std::string_view name, CallKind kind,
+                                   Args& args) const {
+    const Entry* e = find(name);
+    if (!e) return std::nullopt;
+    return call(*e, self, kind, args);
   }
 
  private:
@@ -48,14 +57,41 @@ class DispatchTable {
     Fn get = nullptr;
     Fn put = nullptr;
   };
-  static std::string key(std::string_view name) {
-    std::string k(name);
-    for (char& c : k) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return k;
+  struct KeyHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view k) const noexcept {
+      return std::hash<std::string_view>{}(k);
+    }
+  };
+  static Variant call(const Entry& e, T& self, CallKind kind, Args& args) {
+    Fn fn = kind == CallKind::Put ? e.put : e.get;
+    if (!fn) throw Error(ErrorCode::NotSupported);
+    return fn(self, args);
   }
-  Entry& entry(std::string_view name) { return entries_[key(name)]; }
+  static char fold(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+  // Every late-bound call looks a name up, so the usual short name is folded on the stack.
+  const Entry* find(std::string_view name) const {
+    char buffer[64];
+    std::string longName;
+    std::string_view key;
+    if (name.size() <= sizeof buffer) {
+      for (std::size_t i = 0; i < name.size(); ++i) buffer[i] = fold(name[i]);
+      key = std::string_view(buffer, name.size());
+    } else {
+      longName.assign(name);
+      for (char& c : longName) c = fold(c);
+      key = longName;
+    }
+    const auto it = entries_.find(key);
+    return it == entries_.end() ? nullptr : &it->second;
+  }
+  Entry& entry(std::string_view name) {
+    std::string k(name);
+    for (char& c : k) c = fold(c);
+    return entries_[std::move(k)];
+  }
 
-  std::unordered_map<std::string, Entry> entries_;
+  std::unordered_map<std::string, Entry, KeyHash, std::equal_to<>> entries_;
 };
 
 // The value being assigned in a Put.

@@ -85,7 +85,7 @@ const DispatchTable<InspectorPane>& InspectorPane::table() {
 }
 
 Variant InspectorPane::invoke(std::string_view name, CallKind kind, Args& args) {
-  if (table().has(name)) return table().invoke(*this, name, kind, args);
+  if (auto r = table().tryInvoke(*this, name, kind, args)) return std::move(*r);
   return Form::invoke(name, kind, args);
 }
 

@@ -41,7 +41,7 @@ const DispatchTable<CheckBox>& CheckBox::table() {
 }
 
 Variant CheckBox::invoke(std::string_view name, CallKind kind, Args& args) {
-  if (table().has(name)) return table().invoke(*this, name, kind, args);
+  if (auto r = table().tryInvoke(*this, name, kind, args)) return std::move(*r);
   return Control::invoke(name, kind, args);
 }
 

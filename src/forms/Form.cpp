@@ -81,7 +81,7 @@ const DispatchTable<Form>& Form::table() {
 }
 
 Variant Form::invoke(std::string_view name, CallKind kind, Args& args) {
-  if (table().has(name)) return table().invoke(*this, name, kind, args);
+  if (auto r = table().tryInvoke(*this, name, kind, args)) return std::move(*r);
   if (Control* c = control(name); c && kind != CallKind::Put && args.empty())
     return Variant(static_cast<Object*>(c));
   throw Error(ErrorCode::NotSupported);

@@ -11,17 +11,28 @@ long long secondOf(Date d) {
   return std::llround(d.serial() * kSecondsPerDay);
 }
 
-bool sameUserProperties(const std::vector<mailbox::UserProperty>& a,
-                        const std::vector<mailbox::UserProperty>& b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (a[i].name != b[i].name || a[i].type != b[i].type) return false;
-    const bool dates = a[i].value.isDate() && b[i].value.isDate();
-    if (dates ? secondOf(a[i].value.toDate()) != secondOf(b[i].value.toDate())
-              : !(a[i].value == b[i].value))
+bool sameValue(const Variant& a, const Variant& b) {
+  const bool dates = a.isDate() && b.isDate();
+  return dates ? secondOf(a.toDate()) == secondOf(b.toDate()) : a == b;
+}
+
+bool sameUserProperties(const std::vector<outlook::UserPropertyValue>& saved,
+                        const std::vector<mailbox::UserProperty>& read) {
+  if (saved.size() != read.size()) return false;
+  for (std::size_t i = 0; i < saved.size(); ++i) {
+    if (saved[i].name != read[i].name || saved[i].type != static_cast<int>(read[i].type) ||
+        !sameValue(saved[i].value, read[i].value))
       return false;
   }
   return true;
+}
+
+bool sameText(const Variant& saved, const std::string& read) {
+  return saved.isString() ? saved.asString() == read : saved.toString() == read;
+}
+
+std::int32_t minutesBetween(Date start, Date end) {
+  return static_cast<std::int32_t>(std::llround((secondOf(end) - secondOf(start)) / 60.0));
 }
 
 // The file and Outlook number the kinds of user property alike (OlUserPropertyType).
@@ -56,8 +67,7 @@ mailbox::CalendarEntry savedEntry(const outlook::AppointmentItem& item,
   const Date end = item.savedValue("End").toDate();
   base.subject = item.savedValue("Subject").toString();
   base.start = start;
-  base.durationMinutes =
-      static_cast<std::int32_t>(std::llround((secondOf(end) - secondOf(start)) / 60.0));
+  base.durationMinutes = minutesBetween(start, end);
   base.allDayEvent = item.savedValue("AllDayEvent").toBool();
   base.categories = item.savedValue("Categories").toString();
   base.body = item.savedValue("Body").toString();
@@ -67,11 +77,15 @@ mailbox::CalendarEntry savedEntry(const outlook::AppointmentItem& item,
   return base;
 }
 
-bool sameContent(const mailbox::CalendarEntry& a, const mailbox::CalendarEntry& b) {
-  return a.subject == b.subject && secondOf(a.start) == secondOf(b.start) &&
-         a.durationMinutes == b.durationMinutes && a.allDayEvent == b.allDayEvent &&
-         a.categories == b.categories && a.body == b.body &&
-         sameUserProperties(a.userProperties, b.userProperties);
+bool savedAsRead(const outlook::AppointmentItem& item, const mailbox::CalendarEntry& entry) {
+  const Date start = item.savedValue("Start").toDate();
+  return sameText(item.savedValue("Subject"), entry.subject) &&
+         secondOf(start) == secondOf(entry.start) &&
+         minutesBetween(start, item.savedValue("End").toDate()) == entry.durationMinutes &&
+         item.savedValue("AllDayEvent").toBool() == entry.allDayEvent &&
+         sameText(item.savedValue("Categories"), entry.categories) &&
+         sameText(item.savedValue("Body"), entry.body) &&
+         sameUserProperties(item.savedUserProperties().values(), entry.userProperties);
 }
 
 }  // namespace qh::sim::binding

@@ -17,8 +17,9 @@ outlook::AppointmentItem::Fields fieldsOf(const mailbox::CalendarEntry& entry);
 mailbox::CalendarEntry savedEntry(const outlook::AppointmentItem& item,
                                   mailbox::CalendarEntry base);
 
-// Whether two entries hold the same appointment as far as the file can tell: times to the
-// second, texts exactly, user properties by name, type and value.
-bool sameContent(const mailbox::CalendarEntry& a, const mailbox::CalendarEntry& b);
+// Whether the appointment's saved values are what the entry holds, as far as the file can
+// tell: times to the second, texts exactly, user properties by name, type and value. Nothing
+// is copied, as every appointment of the file is compared when the session ends.
+bool savedAsRead(const outlook::AppointmentItem& item, const mailbox::CalendarEntry& entry);
 
 }  // namespace qh::sim::binding

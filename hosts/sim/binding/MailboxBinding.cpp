@@ -6,60 +6,75 @@ namespace qh::sim {
 
 MailboxBinding::MailboxBinding(mailbox::CalendarStore store, outlook::Folder& calendar)
     : store_(std::move(store)), calendar_(&calendar) {
-  const std::vector<mailbox::CalendarEntry> entries = store_.entries();
+  const std::vector<mailbox::ComponentHandle> components = store_.components();
   std::vector<Ref<outlook::AppointmentItem>> items;
-  items.reserve(entries.size());
-  for (const mailbox::CalendarEntry& entry : entries)
-    items.push_back(calendar.addAppointment(binding::fieldsOf(entry)));
-  bind(items, entries);
+  items.reserve(components.size());
+  for (const mailbox::ComponentHandle& component : components)
+    items.push_back(
+        calendar.addAppointment(binding::fieldsOf(mailbox::CalendarStore::asRead(component))));
+  bind(items, components);
 }
 
 void MailboxBinding::bind(const std::vector<Ref<outlook::AppointmentItem>>& items,
-                          const std::vector<mailbox::CalendarEntry>& entries) {
+                          const std::vector<mailbox::ComponentHandle>& components) {
   bound_.clear();
   index_.clear();
   bound_.reserve(items.size());
   index_.reserve(items.size());
   for (std::size_t i = 0; i < items.size(); ++i) {
     index_[items[i].get()] = i;
-    bound_.push_back({items[i], entries[i].component});
+    bound_.push_back({items[i], components[i]});
   }
 }
 
-MailboxBinding::Collected MailboxBinding::collect() const {
-  Collected c;
-  std::size_t kept = 0;
+template <class Visit>
+void MailboxBinding::forEachAppointment(Visit&& visit) const {
   for (const Ref<outlook::Item>& item : calendar_->items()) {
     auto* appointment = dynamic_cast<outlook::AppointmentItem*>(item.get());
     if (!appointment || appointment->deleted()) continue;
     const auto found = index_.find(appointment);
-    if (found == index_.end()) {
-      c.entries.push_back(binding::savedEntry(*appointment, {}));
-      ++c.changes.added;
-    } else {
-      const mailbox::CalendarEntry& before =
-          mailbox::CalendarStore::asRead(bound_[found->second].component);
-      c.entries.push_back(binding::savedEntry(*appointment, before));
-      c.entries.back().component = bound_[found->second].component;
-      if (!binding::sameContent(c.entries.back(), before)) ++c.changes.changed;
-      ++kept;
-    }
-    c.items.emplace_back(appointment);
+    visit(*appointment, found == index_.end() ? nullptr : &bound_[found->second]);
   }
-  c.changes.deleted = static_cast<int>(bound_.size() - kept);
-  return c;
 }
 
 MailboxChanges MailboxBinding::pending() const {
-  return collect().changes;
+  MailboxChanges changes;
+  std::size_t kept = 0;
+  forEachAppointment([&](const outlook::AppointmentItem& appointment, const Bound* bound) {
+    if (!bound) {
+      ++changes.added;
+      return;
+    }
+    if (!binding::savedAsRead(appointment, mailbox::CalendarStore::asRead(bound->component)))
+      ++changes.changed;
+    ++kept;
+  });
+  changes.deleted = static_cast<int>(bound_.size() - kept);
+  return changes;
 }
 
 MailboxChanges MailboxBinding::writeBack() {
-  Collected c = collect();
-  if (!c.changes.any()) return c.changes;
-  store_.save(c.entries);
-  bind(c.items, c.entries);
-  return c.changes;
+  // Most sessions change nothing: they are told apart before any entry is put together.
+  const MailboxChanges changes = pending();
+  if (!changes.any()) return changes;
+  std::vector<Ref<outlook::AppointmentItem>> items;
+  std::vector<mailbox::CalendarEntry> entries;
+  forEachAppointment([&](outlook::AppointmentItem& appointment, const Bound* bound) {
+    if (!bound) {
+      entries.push_back(binding::savedEntry(appointment, {}));
+    } else {
+      entries.push_back(
+          binding::savedEntry(appointment, mailbox::CalendarStore::asRead(bound->component)));
+      entries.back().component = bound->component;
+    }
+    items.emplace_back(&appointment);
+  });
+  store_.save(entries);
+  std::vector<mailbox::ComponentHandle> components;
+  components.reserve(entries.size());
+  for (const mailbox::CalendarEntry& entry : entries) components.push_back(entry.component);
+  bind(items, components);
+  return changes;
 }
 
 }  // namespace qh::sim

@@ -48,15 +48,12 @@ class MailboxBinding {
     Ref<outlook::AppointmentItem> item;
     mailbox::ComponentHandle component;
   };
-  struct Collected {
-    std::vector<Ref<outlook::AppointmentItem>> items;
-    std::vector<mailbox::CalendarEntry> entries;
-    MailboxChanges changes;
-  };
-
-  Collected collect() const;
+  // Visits each appointment of the folder as visit(appointment, bound), bound null for one
+  // that came into the folder during the session.
+  template <class Visit>
+  void forEachAppointment(Visit&& visit) const;
   void bind(const std::vector<Ref<outlook::AppointmentItem>>& items,
-            const std::vector<mailbox::CalendarEntry>& entries);
+            const std::vector<mailbox::ComponentHandle>& components);
 
   mailbox::CalendarStore store_;
   Ref<outlook::Folder> calendar_;

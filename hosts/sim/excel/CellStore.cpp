@@ -4,29 +4,47 @@
 
 namespace qh::sim {
 
+CellStore::Row::iterator CellStore::firstAtOrAfter(Row& cells, int column) {
+  return std::lower_bound(cells.begin(), cells.end(), column,
+                          [](const auto& cell, int c) { return cell.first < c; });
+}
+
 void CellStore::set(int row, int column, CellValue v) {
   if (v.isEmpty()) {
     clear(CellArea::cell(row, column));
     return;
   }
-  auto& cells = rows_[row];
-  auto [it, inserted] = cells.insert_or_assign(column, std::move(v));
-  if (inserted) ++count_;
+  Row& cells = rows_[row];
+  // Rows are mostly written left to right: the new cell usually goes last.
+  if (cells.empty() || cells.back().first < column) {
+    cells.emplace_back(column, std::move(v));
+    ++count_;
+    return;
+  }
+  const auto at = firstAtOrAfter(cells, column);
+  if (at != cells.end() && at->first == column) {
+    at->second = std::move(v);
+    return;
+  }
+  cells.emplace(at, column, std::move(v));
+  ++count_;
 }
 
 const CellValue& CellStore::get(int row, int column) const {
   static const CellValue kEmpty;
   const auto r = rows_.find(row);
   if (r == rows_.end()) return kEmpty;
-  const auto c = r->second.find(column);
-  return c == r->second.end() ? kEmpty : c->second;
+  const Row& cells = r->second;
+  const auto c = std::lower_bound(cells.begin(), cells.end(), column,
+                                  [](const auto& cell, int col) { return cell.first < col; });
+  return c == cells.end() || c->first != column ? kEmpty : c->second;
 }
 
 void CellStore::clear(const CellArea& area) {
   for (auto r = rows_.lower_bound(area.top); r != rows_.end() && r->first <= area.bottom;) {
-    auto& cells = r->second;
-    const auto from = cells.lower_bound(area.left);
-    const auto to = cells.upper_bound(area.right);
+    Row& cells = r->second;
+    const auto from = firstAtOrAfter(cells, area.left);
+    const auto to = firstAtOrAfter(cells, area.right + 1);
     count_ -= static_cast<std::size_t>(std::distance(from, to));
     cells.erase(from, to);
     r = cells.empty() ? rows_.erase(r) : std::next(r);

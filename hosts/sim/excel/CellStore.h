@@ -2,6 +2,8 @@
 
 #include <cstddef>
 #include <map>
+#include <utility>
+#include <vector>
 
 #include "hosts/sim/excel/CellArea.h"
 #include "hosts/sim/excel/CellValue.h"
@@ -10,7 +12,7 @@ namespace qh::sim {
 
 // The cells of one worksheet, kept sparse and in row-then-column order, so that writing a
 // row, reading a cell and walking the sheet for output all stay logarithmic or linear in the
-// number of cells written.
+// number of cells written. A row's few cells sit side by side, ordered by column.
 class CellStore {
  public:
   // Stores v at (row, column); an empty value removes the cell.
@@ -30,7 +32,10 @@ class CellStore {
   }
 
  private:
-  std::map<int, std::map<int, CellValue>> rows_;
+  using Row = std::vector<std::pair<int, CellValue>>;
+  static Row::iterator firstAtOrAfter(Row& cells, int column);
+
+  std::map<int, Row> rows_;
   std::size_t count_ = 0;
 };
 

@@ -139,7 +139,7 @@ Variant PivotCache::createPivotTable(Args& args) {
   auto table =
       makeRef<PivotTable>(sheet, Ref<PivotCache>(this), name, std::move(source), top, left);
   sheet->addPivotTable(table);
-  table->render();
+  table->invalidate();
   if (created) book.activate(*created);
   return Ref<Object>(table);
 }

@@ -34,7 +34,8 @@ bool equalIgnoringCase(const std::string& a, const std::string& b) {
 bool itemLess(const CellValue& a, const CellValue& b) {
   if (rank(a) != rank(b)) return rank(a) < rank(b);
   if (rank(a) == 0) return a.number < b.number;
-  if (rank(a) == 1) return lessIgnoringCase(a.displayText(), b.displayText());
+  // Rank 1 is text and formulas, which show their text as it stands.
+  if (rank(a) == 1) return lessIgnoringCase(a.text, b.text);
   return false;
 }
 

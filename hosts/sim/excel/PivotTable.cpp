@@ -127,7 +127,7 @@ void PivotTable::setOrientation(int field, int orientation) {
   if (auto* list = listOf(current)) list->erase(std::find(list->begin(), list->end(), field));
   if (current == kPageField) spec_.pageSelections.erase(field);
   if (auto* list = listOf(orientation)) list->push_back(field);
-  render();
+  invalidate();
 }
 
 void PivotTable::setPosition(int field, int position) {
@@ -136,7 +136,7 @@ void PivotTable::setPosition(int field, int position) {
     throw unableToSet("Position", "PivotField");
   list->erase(std::find(list->begin(), list->end(), field));
   list->insert(list->begin() + (position - 1), field);
-  render();
+  invalidate();
 }
 
 std::string PivotTable::currentPage(int field) const {
@@ -158,16 +158,17 @@ void PivotTable::setCurrentPage(int field, const std::string& item) {
     if (match == source_->records.end()) throw unableToSet("CurrentPage", "PivotField");
     spec_.pageSelections[field] = PivotReport::itemName((*match)[field]);
   }
-  render();
+  invalidate();
 }
 
 void PivotTable::moveTo(int row, int column) {
   top_ = row;
   left_ = column;
-  render();
+  invalidate();
 }
 
 CellArea PivotTable::bodyArea() const {
+  settle();
   return {bodyTop_, left_, bodyTop_ + grid_.rowCount - 1, left_ + grid_.columnCount - 1};
 }
 
@@ -183,24 +184,36 @@ CellArea PivotTable::fullArea() const {
 void PivotTable::refresh() {
   source_ = cache_->read();
   spec_.pageSelections.clear();
+  invalidate();
+}
+
+void PivotTable::invalidate() {
+  stale_ = true;
+  if (sheet_) sheet_->pivotTableChanged();
+}
+
+void PivotTable::settle() const {
+  if (!stale_) return;
+  stale_ = false;
   render();
 }
 
-void PivotTable::render() {
+void PivotTable::render() const {
   if (!sheet_) return;
-  if (rendered_) sheet_->cells().clear(renderedArea_);
+  CellStore& cells = sheet_->cellsAsStored();
+  if (rendered_) cells.clear(renderedArea_);
   grid_ = PivotReport::build(*source_, spec_);
   // Excel moves a table down when its page fields would not fit above it.
   bodyTop_ = grid_.pageRowCount > 0 ? std::max(top_, grid_.pageRowCount + 2) : top_;
-  for (const auto& cell : grid_.cells)
-    sheet_->cells().set(bodyTop_ + cell.row, left_ + cell.column, cell.value);
+  for (const auto& cell : grid_.cells) cells.set(bodyTop_ + cell.row, left_ + cell.column, cell.value);
   for (const auto& cell : grid_.pageCells)
-    sheet_->cells().set(bodyTop_ + cell.row, left_ + cell.column, cell.value);
+    cells.set(bodyTop_ + cell.row, left_ + cell.column, cell.value);
   renderedArea_ = fullArea();
   rendered_ = true;
 }
 
 std::vector<ChartSeriesSnapshot> PivotTable::chartSeries() const {
+  settle();
   std::vector<ChartSeriesSnapshot> out;
   if (!sheet_ || grid_.itemCount == 0) return out;
   const int first = bodyTop_ + grid_.firstItemRow;

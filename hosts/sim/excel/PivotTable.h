@@ -24,9 +24,10 @@ enum PivotOrientation : int {
   kDataField = 4,
 };
 
-// A pivot table on a worksheet. Its values are computed from its cache's records whenever
-// its layout changes and written into the worksheet's cells, so the sheet reads (and is
-// written out) as Excel shows it. A field given the data orientation keeps answering that
+// A pivot table on a worksheet. Its values are computed from its cache's records after its
+// layout changes and written into the worksheet's cells, so the sheet reads (and is written
+// out) as Excel shows it. The computation waits until the table or its sheet is next read, so
+// that a run of layout changes costs one. A field given the data orientation keeps answering that
 // orientation (Excel would add a separate "Sum of ..." data field; the sum is what shows).
 class PivotTable : public TableObject<PivotTable> {
  public:
@@ -57,30 +58,38 @@ class PivotTable : public TableObject<PivotTable> {
   // The table without its page fields (TableRange1), and with them (TableRange2).
   CellArea bodyArea() const;
   CellArea fullArea() const;
-  const PivotGrid& grid() const { return grid_; }
+  const PivotGrid& grid() const {
+    settle();
+    return grid_;
+  }
   // The series of a chart built on the table: one per value column, over the row items.
   std::vector<ChartSeriesSnapshot> chartSeries() const;
 
-  // Computes the values and writes them into the worksheet, replacing the previous ones.
-  void render();
+  // The layout or the records changed: the values shown are computed again when next read.
+  void invalidate();
+  // Computes pending values and writes them into the worksheet, replacing the previous ones.
+  void settle() const;
 
  private:
   std::vector<int>* listOf(int orientation);
   const std::vector<int>* listOf(int orientation) const;
   void refresh();
+  void render() const;
 
   Worksheet* sheet_;
   Ref<PivotCache> cache_;
   std::string name_;
   std::shared_ptr<const PivotSource> source_;
   int top_, left_;
-  int bodyTop_;
   bool smallGrid_ = true;
   std::vector<Ref<PivotField>> fields_;
   PivotSpec spec_;
-  PivotGrid grid_;
-  bool rendered_ = false;
-  CellArea renderedArea_;
+  // What the table shows, computed on demand (see settle).
+  mutable bool stale_ = false;
+  mutable int bodyTop_;
+  mutable PivotGrid grid_;
+  mutable bool rendered_ = false;
+  mutable CellArea renderedArea_;
 };
 
 }  // namespace qh::sim

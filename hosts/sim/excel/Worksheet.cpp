@@ -52,7 +52,7 @@ const DispatchTable<Worksheet>& Worksheet::table() {
     d.get("Rows", [](Worksheet& s, Args& a) { return s.getRows(a); });
     d.get("UsedRange", [](Worksheet& s, Args&) -> Variant {
       CellArea used = CellArea::cell(1, 1);
-      s.cells_.usedArea(used);
+      s.cells().usedArea(used);
       return Ref<Object>(s.range(used));
     });
     d.get("PivotTables", [](Worksheet& s, Args& a) { return s.pivotTablesMember(a); });
@@ -75,7 +75,7 @@ Variant Worksheet::getCells(Args& args) {
 
 Variant Worksheet::putCells(Args& args) {
   if (args.size() != 3) throw Error(ErrorCode::ArgumentNotOptional);
-  cells_.set(rowArg(args[0]), columnArg(args[1]), CellValue::fromAssigned(args[2]));
+  cells().set(rowArg(args[0]), columnArg(args[1]), CellValue::fromAssigned(args[2]));
   return {};
 }
 
@@ -104,6 +104,12 @@ Variant Worksheet::getColumns(Args& args) {
 Variant Worksheet::getRows(Args& args) {
   if (args.empty()) return Ref<Object>(range(CellArea::rows(1, CellArea::kMaxRow)));
   return Ref<Object>(range(linesArea(args[0], false)));
+}
+
+void Worksheet::settlePivotTables() const {
+  if (!pivotsStale_) return;
+  pivotsStale_ = false;
+  for (const auto& table : pivotTables_) table->settle();
 }
 
 void Worksheet::addPivotTable(Ref<PivotTable> table) {
@@ -157,7 +163,7 @@ SheetSnapshot Worksheet::snapshot() const {
   SheetSnapshot out;
   out.kind = SheetSnapshot::Kind::Worksheet;
   out.name = name();
-  out.cells = &cells_;
+  out.cells = &cells();
   out.columns = &columns_;
   return out;
 }

@@ -24,8 +24,17 @@ class Worksheet : public Sheet {
   static const DispatchTable<Worksheet>& table();
 
   Kind kind() const override { return Kind::Worksheet; }
-  CellStore& cells() { return cells_; }
-  const CellStore& cells() const { return cells_; }
+  // The cells as Excel shows them: a pivot table whose layout changed shows its new values.
+  CellStore& cells() {
+    settlePivotTables();
+    return cells_;
+  }
+  const CellStore& cells() const {
+    settlePivotTables();
+    return cells_;
+  }
+  // The cells as they stand, for a pivot table writing its values.
+  CellStore& cellsAsStored() { return cells_; }
   ColumnSettings& columns() { return columns_; }
   const ColumnSettings& columns() const { return columns_; }
 
@@ -37,6 +46,9 @@ class Worksheet : public Sheet {
   PivotTable* findPivotTable(const std::string& name) const;
   // The pivot table whose range (page fields included) holds the cell, if any.
   PivotTable* pivotTableAt(int row, int column) const;
+  // A pivot table's layout changed: its values are computed when the sheet is next read, so a
+  // run of layout changes costs one computation.
+  void pivotTableChanged() { pivotsStale_ = true; }
 
   Ref<Range> range(const CellArea& area);
   SheetSnapshot snapshot() const;
@@ -55,11 +67,13 @@ class Worksheet : public Sheet {
   Variant getRows(Args& args);
   Variant pivotTablesMember(Args& args);
   Variant pivotTableWizard(Args& args);
+  void settlePivotTables() const;
 
   CellStore cells_;
   ColumnSettings columns_;
   CellArea selection_ = CellArea::cell(1, 1);
   std::vector<Ref<PivotTable>> pivotTables_;
+  mutable bool pivotsStale_ = false;
 };
 
 }  // namespace qh::sim

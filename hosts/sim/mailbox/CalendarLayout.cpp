@@ -84,15 +84,16 @@ std::string lineEndingOf(std::string_view text) {
 CalendarLayout CalendarLayout::scan(std::string_view text, const std::string& path) {
   CalendarLayout layout;
   Scanner scanner(text, path);
-  for (const ContentLine& line : splitContentLines(text)) {
-    if (line.is("BEGIN")) {
-      scanner.begin(line, layout.pieces_);
-    } else if (line.is("END")) {
-      scanner.end(line, layout.pieces_);
-    } else if (scanner.outside() && !line.isBlank()) {
+  // Only BEGIN and END lines matter here; the others are not parsed.
+  forEachLogicalLine(text, 1, [&](const LogicalLine& line) {
+    if (hasName(line.content, "BEGIN")) {
+      scanner.begin(parseContentLine(line), layout.pieces_);
+    } else if (hasName(line.content, "END")) {
+      scanner.end(parseContentLine(line), layout.pieces_);
+    } else if (scanner.outside() && !parseContentLine(line).isBlank()) {
       scanner.fail(line.lineNumber, "not an iCalendar file (BEGIN:VCALENDAR expected)");
     }
-  }
+  });
   if (!scanner.outside())
     scanner.fail(scanner.innermost().line,
                  "BEGIN:" + scanner.innermost().name + " is never closed");

@@ -58,6 +58,11 @@ std::vector<CalendarEntry> CalendarStore::entries() const {
   return document_->entries();
 }
 
+std::vector<ComponentHandle> CalendarStore::components() const {
+  const auto& stored = document_->components();
+  return {stored.begin(), stored.end()};
+}
+
 const CalendarEntry& CalendarStore::asRead(const ComponentHandle& component) {
   return component->asRead;
 }

@@ -34,6 +34,8 @@ class CalendarStore {
 
   // The file's appointments as last read or written, each with its component's handle.
   std::vector<CalendarEntry> entries() const;
+  // The same as handles alone; asRead tells what each holds.
+  std::vector<ComponentHandle> components() const;
   // What was read from a component as it stands in the file (its handle left empty).
   static const CalendarEntry& asRead(const ComponentHandle& component);
   // Problems that did not stop reading ("path:line: text"): unknown time zones, values read

@@ -92,44 +92,73 @@ std::string ContentLine::param(std::string_view paramName) const {
   return {};
 }
 
-std::vector<ContentLine> splitContentLines(std::string_view text, int firstLineNumber) {
-  std::vector<ContentLine> lines;
-  lines.reserve(text.size() / 32);  // content lines are rarely shorter
-  // Most lines are not folded: they are parsed where they stand in the text, and only a
+void forEachLogicalLine(std::string_view text, int firstLineNumber,
+                        const std::function<void(const LogicalLine&)>& visit) {
+  // Most lines are not folded: they are handed over where they stand in the text, and only a
   // folded one is put together first.
-  std::string_view logical;
+  LogicalLine line;
+  bool open = false;
   std::string unfolded;
   bool folded = false;
   std::size_t at =
       text.substr(0, kByteOrderMark.size()) == kByteOrderMark ? kByteOrderMark.size() : 0;
   int number = firstLineNumber;
   auto flush = [&] {
-    if (lines.empty()) return;
-    parseInto(folded ? std::string_view(unfolded) : logical, lines.back());
+    if (!open) return;
+    if (folded) line.content = unfolded;
+    visit(line);
   };
   while (at < text.size()) {
     const PhysicalLine physical = nextPhysicalLine(text, at);
-    const bool continues = !lines.empty() && !physical.content.empty() &&
+    const bool continues = open && !physical.content.empty() &&
                            (physical.content.front() == ' ' || physical.content.front() == '\t');
     if (continues) {
-      if (!folded) unfolded.assign(logical);
+      if (!folded) unfolded.assign(line.content);
       folded = true;
       unfolded.append(physical.content.substr(1));
-      lines.back().end = physical.end;
+      line.end = physical.end;
     } else {
       flush();
-      ContentLine line;
-      line.begin = lines.empty() ? 0 : physical.begin;
+      line.begin = open ? physical.begin : 0;
       line.end = physical.end;
       line.lineNumber = number;
-      lines.push_back(std::move(line));
-      logical = physical.content;
+      line.content = physical.content;
+      open = true;
       folded = false;
     }
     at = physical.end;
     ++number;
   }
   flush();
+}
+
+ContentLine parseContentLine(const LogicalLine& logical) {
+  ContentLine line;
+  line.begin = logical.begin;
+  line.end = logical.end;
+  line.lineNumber = logical.lineNumber;
+  parseInto(logical.content, line);
+  return line;
+}
+
+std::string_view nameOf(std::string_view content) {
+  std::size_t end = 0;
+  while (end < content.size() && content[end] != ';' && content[end] != ':') ++end;
+  return content.substr(0, end);
+}
+
+bool hasName(std::string_view content, std::string_view propertyName) {
+  // Only the character after the name is looked at, not the rest of a long line.
+  const std::size_t n = propertyName.size();
+  if (content.size() < n) return false;
+  if (content.size() > n && content[n] != ';' && content[n] != ':') return false;
+  return equalsIgnoreCase(content.substr(0, n), propertyName);
+}
+
+std::vector<ContentLine> splitContentLines(std::string_view text, int firstLineNumber) {
+  std::vector<ContentLine> lines;
+  forEachLogicalLine(text, firstLineNumber,
+                     [&](const LogicalLine& line) { lines.push_back(parseContentLine(line)); });
   assignDepths(lines);
   return lines;
 }

@@ -14,12 +14,22 @@
 namespace qh::sim::mailbox {
 namespace {
 
-// The VEVENT's own properties, without those of the components inside it (VALARM).
+// The properties of the VEVENT itself (not of the components inside it, such as VALARM) that
+// are read from its text; the others come from libical and are not parsed here.
 class EventProperties {
  public:
   EventProperties(std::string_view text, int firstLine) {
-    for (auto& line : splitContentLines(text, firstLine))
-      if (line.depth == 1) lines_.push_back(std::move(line));
+    int depth = 0;
+    forEachLogicalLine(text, firstLine, [&](const LogicalLine& line) {
+      const std::string_view name = nameOf(line.content);
+      if (equalsIgnoreCase(name, "END")) {
+        --depth;
+      } else if (equalsIgnoreCase(name, "BEGIN")) {
+        ++depth;
+      } else if (depth == 1 && isReadFromText(name)) {
+        lines_.push_back(parseContentLine(line));
+      }
+    });
   }
   const ContentLine* first(std::string_view name) const {
     for (const auto& line : lines_)
@@ -29,6 +39,16 @@ class EventProperties {
   const std::vector<ContentLine>& all() const { return lines_; }
 
  private:
+  static bool isReadFromText(std::string_view name) {
+    static constexpr std::string_view kNames[] = {
+        "DTSTART", "DTEND",         "DURATION", "RRULE", "RDATE", "RECURRENCE-ID",
+        "X-MICROSOFT-CDO-ALLDAYEVENT", "X-MICROSOFT-MSNCALENDAR-ALLDAYEVENT"};
+    for (std::string_view n : kNames)
+      if (equalsIgnoreCase(name, n)) return true;
+    return name.size() > kUserPropertyPrefix.size() &&
+           startsWithIgnoreCase(name, kUserPropertyPrefix);
+  }
+
   std::vector<ContentLine> lines_;
 };
 

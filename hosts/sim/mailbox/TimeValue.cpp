@@ -35,6 +35,24 @@ bool isRealTime(std::string_view hhmmss) {
          number(hhmmss.substr(4, 2)) <= 60;
 }
 
+// A value isDateValue accepted, read field by field (libical's own reader formats and scans
+// the text again, which a large calendar feels).
+icaltimetype timeFromCheckedValue(std::string_view text) {
+  icaltimetype t = icaltime_null_time();
+  t.year = number(text.substr(0, 4));
+  t.month = number(text.substr(4, 2));
+  t.day = number(text.substr(6, 2));
+  if (text.size() == 8) {
+    t.is_date = 1;
+    return t;
+  }
+  t.hour = number(text.substr(9, 2));
+  t.minute = number(text.substr(11, 2));
+  t.second = number(text.substr(13, 2));
+  if (text.back() == 'Z') t.zone = icaltimezone_get_utc_timezone();
+  return t;
+}
+
 }  // namespace
 
 bool isDateValue(std::string_view text) {
@@ -58,7 +76,7 @@ std::string formatTimeValue(const icaltimetype& t) {
 std::optional<icaltimetype> readTime(const ContentLine& line, icalcomponent* calendar,
                                      std::string& unknownZone) {
   if (!isDateValue(line.value)) return std::nullopt;
-  icaltimetype t = icaltime_from_string(line.value.c_str());
+  icaltimetype t = timeFromCheckedValue(line.value);
   if (t.is_date || icaltime_is_utc(t)) return t;
   const std::string tzid = line.param("TZID");
   if (tzid.empty()) return t;

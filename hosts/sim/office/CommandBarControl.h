@@ -52,7 +52,7 @@ class CommandBarControl : public DeletableObject {
   template <class T>
   Variant dispatchWith(const DispatchTable<T>& own, T& self, std::string_view name, CallKind kind,
                        Args& args) {
-    if (own.has(name)) return own.invoke(self, name, kind, args);
+    if (auto r = own.tryInvoke(self, name, kind, args)) return std::move(*r);
     return commonTable().invoke(*this, name, kind, args);
   }
 

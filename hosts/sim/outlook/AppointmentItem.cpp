@@ -33,20 +33,42 @@ Date plusMinutes(Date d, double minutes) {
 
 }  // namespace
 
+const PropertyBag& AppointmentItem::prototype() {
+  static const PropertyBag bag = [] {
+    PropertyBag b;
+    b.declare("Subject", "");
+    b.declare("Start", Date());
+    b.declare("End", plusMinutes(Date(), kNewDuration));
+    b.declare("AllDayEvent", false);
+    b.declare("IsRecurring", false);
+    b.declare("Categories", "");
+    b.declare("Body", "");
+    b.declare("Location", "");
+    b.declare("ReminderSet", true);
+    b.declare("ReminderMinutesBeforeStart", 15);
+    b.declare("MeetingStatus", 0);  // olNonMeeting
+    b.declare("BusyStatus", kBusy);
+    return b;
+  }();
+  return bag;
+}
+
 AppointmentItem::AppointmentItem(WeakLink<Application> app, Date start)
-    : Item(std::move(app), kClassAppointment, kAppointmentItem) {
-  declare("Subject", "");
-  declare("Start", start);
-  declare("End", plusMinutes(start, kNewDuration));
-  declare("AllDayEvent", false);
-  declare("IsRecurring", false);
-  declare("Categories", "");
-  declare("Body", "");
-  declare("Location", "");
-  declare("ReminderSet", true);
-  declare("ReminderMinutesBeforeStart", 15);
-  declare("MeetingStatus", 0);  // olNonMeeting
-  declare("BusyStatus", kBusy);
+    : Item(std::move(app), kClassAppointment, kAppointmentItem, prototype()) {
+  seedValues({{"Start", start}, {"End", plusMinutes(start, kNewDuration)}});
+}
+
+AppointmentItem::AppointmentItem(WeakLink<Application> app, const Fields& fields)
+    : Item(std::move(app), kClassAppointment, kAppointmentItem, prototype()) {
+  seedValues({{"Subject", fields.subject},
+              {"Start", fields.start},
+              {"End", plusMinutes(fields.start, fields.durationMinutes)},
+              {"AllDayEvent", fields.allDayEvent},
+              {"IsRecurring", fields.isRecurring || fields.recurrence.has_value()},
+              {"Categories", fields.categories},
+              {"Body", fields.body}});
+  recurrence_ = fields.recurrence;
+  for (const UserPropertyValue& p : fields.userProperties) seedUserProperty(p);
 }
 
 int AppointmentItem::durationMinutes() const {
@@ -61,21 +83,6 @@ void AppointmentItem::setStart(Date start) {
 
 void AppointmentItem::setDuration(int minutes) {
   setValue("End", plusMinutes(start(), minutes));
-}
-
-void AppointmentItem::seed(const Fields& fields) {
-  seedValue("Subject", fields.subject);
-  seedValue("Start", fields.start);
-  seedValue("End", plusMinutes(fields.start, fields.durationMinutes));
-  seedValue("AllDayEvent", fields.allDayEvent);
-  seedValue("IsRecurring", fields.isRecurring);
-  seedValue("Categories", fields.categories);
-  seedValue("Body", fields.body);
-  if (fields.recurrence) {
-    recurrence_ = fields.recurrence;
-    seedValue("IsRecurring", true);
-  }
-  for (const UserPropertyValue& p : fields.userProperties) seedUserProperty(p);
 }
 
 std::optional<Variant> AppointmentItem::field(std::string_view name) const {
@@ -104,9 +111,8 @@ Ref<AppointmentItem> AppointmentItem::occurrenceAt(Date start) {
       (savedValue("End").toDate().serial() - savedValue("Start").toDate().serial()) *
       kMinutesPerDay;
   for (const char* name : kSharedFields) occurrence->seedValue(name, savedValue(name));
-  occurrence->seedValue("Start", start);
-  occurrence->seedValue("End", plusMinutes(start, minutes));
-  occurrence->seedValue("IsRecurring", true);
+  occurrence->seedValues(
+      {{"Start", start}, {"End", plusMinutes(start, minutes)}, {"IsRecurring", true}});
   for (const UserPropertyValue& p : savedUserProperties().values()) occurrence->seedUserProperty(p);
   occurrence->occurrence_ = true;
   occurrence->markSaved();
@@ -120,8 +126,9 @@ bool AppointmentItem::dispatchOwn(std::string_view name, CallKind kind, Args& ar
     throw Error(static_cast<std::int32_t>(0x80004005u),
                 "The simulated Outlook keeps no exceptions of a series: an occurrence cannot "
                 "be saved, closed or deleted.");
-  if (!table().has(name)) return false;
-  result = table().invoke(*this, name, kind, args);
+  auto own = table().tryInvoke(*this, name, kind, args);
+  if (!own) return false;
+  result = std::move(*own);
   return true;
 }
 

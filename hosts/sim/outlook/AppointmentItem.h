@@ -39,11 +39,12 @@ class AppointmentItem : public Item {
   // A new appointment starts at start and lasts half an hour, with a reminder, as Outlook's
   // new appointments do.
   AppointmentItem(WeakLink<Application> app, Date start);
+  // An appointment with the values it has in the mailbox (its EntryID is the folder's to give).
+  AppointmentItem(WeakLink<Application> app, const Fields& fields);
 
   Date start() const { return value("Start").toDate(); }
   Date end() const { return value("End").toDate(); }
   int durationMinutes() const;
-  void seed(const Fields& fields);
   std::optional<Variant> field(std::string_view name) const override;
 
   const std::optional<RecurrencePattern>& recurrence() const { return recurrence_; }
@@ -56,6 +57,8 @@ class AppointmentItem : public Item {
 
  private:
   static const DispatchTable<AppointmentItem>& table();
+  // The plain properties every appointment has, with a new appointment's values.
+  static const PropertyBag& prototype();
   void setStart(Date start);
   void setDuration(int minutes);
   Ref<AppointmentItem> occurrenceAt(Date start);

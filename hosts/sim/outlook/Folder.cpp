@@ -22,8 +22,7 @@ Folder& Folder::addFolder(std::string name, int defaultItemType) {
 }
 
 Ref<AppointmentItem> Folder::addAppointment(const AppointmentItem::Fields& fields) {
-  auto item = makeRef<AppointmentItem>(app_, fields.start);
-  item->seed(fields);
+  auto item = makeRef<AppointmentItem>(app_, fields);
   item->entryId_ = fields.entryId;
   item->storeAsFound(*this);
   return item;

@@ -18,6 +18,13 @@ constexpr std::int32_t kHostGone = static_cast<std::int32_t>(0x80010108u);  // R
 Item::Item(WeakLink<Application> app, int objectClass, int itemType)
     : app_(std::move(app)), class_(objectClass), type_(itemType) {}
 
+Item::Item(WeakLink<Application> app, int objectClass, int itemType, const PropertyBag& prototype)
+    : app_(std::move(app)),
+      class_(objectClass),
+      type_(itemType),
+      working_(prototype),
+      saved_(prototype) {}
+
 Item::~Item() = default;
 
 Folder* Item::folder() const {
@@ -63,13 +70,22 @@ void Item::setValue(std::string_view name, const Variant& value) {
 }
 
 void Item::seedValue(std::string_view name, const Variant& value) {
-  working_.set(name, value);
-  saved_.set(name, value);
+  seedValues({{name, value}});
+}
+
+void Item::seedValues(std::initializer_list<std::pair<std::string_view, Variant>> values) {
+  const bool unchanged = working_.sharesValuesWith(saved_);
+  for (const auto& [name, value] : values) working_.set(name, value);
+  if (unchanged) {
+    saved_ = working_;
+    return;
+  }
+  for (const auto& [name, value] : values) saved_.set(name, value);
 }
 
 std::optional<Variant> Item::field(std::string_view name) const {
-  if (!working_.has(name)) return std::nullopt;
-  return working_.get(name);
+  if (const Variant* v = working_.find(name)) return *v;
+  return std::nullopt;
 }
 
 void Item::seedUserProperty(UserPropertyValue property) {
@@ -196,13 +212,14 @@ Variant Item::dispatch(std::string_view name, CallKind kind, Args& args) {
   if (deleted_) movedOrDeleted();
   Variant result;
   if (dispatchOwn(name, kind, args, result)) return result;
-  if (table().has(name)) return table().invoke(*this, name, kind, args);
-  if (!working_.has(name)) throw Error(ErrorCode::NotSupported);
+  if (auto r = table().tryInvoke(*this, name, kind, args)) return std::move(*r);
+  const Variant* value = working_.find(name);
+  if (!value) throw Error(ErrorCode::NotSupported);
   if (kind == CallKind::Put) {
     setValue(name, putValue(args));
     return Variant();
   }
-  return working_.get(name);
+  return *value;
 }
 
 const DispatchTable<Item>& Item::table() {

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "hosts/sim/core/SimObject.h"
 #include "hosts/sim/outlook/OutlookConstants.h"
@@ -41,6 +43,9 @@ class Item : public SimObject {
   void setValue(std::string_view name, const Variant& value);
   // A value that is already in the mailbox (a loaded mailbox, a test's fixture).
   void seedValue(std::string_view name, const Variant& value);
+  // Several such values at once: an unchanged item keeps one list for its working and saved
+  // values.
+  void seedValues(std::initializer_list<std::pair<std::string_view, Variant>> values);
   // The value Outlook's store holds for a field, as filters and sorting read it (not through
   // the automation members, so a test's injected faults and call records are not touched);
   // nullopt when the item has no such field.
@@ -84,6 +89,8 @@ class Item : public SimObject {
 
  protected:
   Item(WeakLink<Application> app, int objectClass, int itemType);
+  // An item whose plain properties start as declared in prototype, as every item of a kind.
+  Item(WeakLink<Application> app, int objectClass, int itemType, const PropertyBag& prototype);
 
   // Declares a plain property with its initial (working and saved) value.
   void declare(std::string name, Variant initial);

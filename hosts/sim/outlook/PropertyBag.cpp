@@ -25,35 +25,43 @@ Variant convertLike(const Variant& like, const Variant& value) {
 
 }  // namespace
 
-std::vector<PropertyBag::Entry>& PropertyBag::own() {
-  if (entries_.use_count() > 1) entries_ = std::make_shared<std::vector<Entry>>(*entries_);
-  return *entries_;
+std::vector<Variant>& PropertyBag::ownValues() {
+  if (values_.use_count() > 1) values_ = std::make_shared<std::vector<Variant>>(*values_);
+  return *values_;
 }
 
 void PropertyBag::declare(std::string name, Variant initial) {
-  own().push_back({std::move(name), std::move(initial)});
+  auto names = std::make_shared<std::vector<std::string>>(*names_);
+  names->push_back(std::move(name));
+  names_ = std::move(names);
+  ownValues().push_back(std::move(initial));
 }
 
-const PropertyBag::Entry* PropertyBag::find(std::string_view name) const {
-  for (const Entry& e : *entries_)
-    if (memberNameEquals(e.name, name)) return &e;
-  return nullptr;
+std::ptrdiff_t PropertyBag::indexOf(std::string_view name) const {
+  const std::vector<std::string>& names = *names_;
+  for (std::size_t i = 0; i < names.size(); ++i)
+    if (memberNameEquals(names[i], name)) return static_cast<std::ptrdiff_t>(i);
+  return -1;
+}
+
+const Variant* PropertyBag::find(std::string_view name) const {
+  const std::ptrdiff_t i = indexOf(name);
+  return i < 0 ? nullptr : &(*values_)[static_cast<std::size_t>(i)];
 }
 
 const Variant& PropertyBag::get(std::string_view name) const {
-  const Entry* e = find(name);
-  if (!e) throw Error(ErrorCode::NotSupported);
-  return e->value;
+  const Variant* v = find(name);
+  if (!v) throw Error(ErrorCode::NotSupported);
+  return *v;
 }
 
 void PropertyBag::set(std::string_view name, const Variant& value) {
-  const Entry* shared = find(name);
-  if (!shared) throw Error(ErrorCode::NotSupported);
-  // The new value is converted before the entries are copied, so a failing conversion leaves
+  const std::ptrdiff_t i = indexOf(name);
+  if (i < 0) throw Error(ErrorCode::NotSupported);
+  // The new value is converted before the values are copied, so a failing conversion leaves
   // them shared.
-  Variant converted = convertLike(shared->value, value);
-  const auto index = static_cast<std::size_t>(shared - entries_->data());
-  own()[index].value = std::move(converted);
+  Variant converted = convertLike((*values_)[static_cast<std::size_t>(i)], value);
+  ownValues()[static_cast<std::size_t>(i)] = std::move(converted);
 }
 
 }  // namespace qh::sim::outlook
