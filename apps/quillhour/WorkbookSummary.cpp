@@ -27,26 +27,32 @@ WorkbookSummary summarize(const sim::WorkbookSnapshot& workbook) {
   WorkbookSummary summary;
   const sim::SheetSnapshot* sheet = dataSheet(workbook);
   if (!sheet) return summary;
-  struct Row {
-    double duration = 0;
-    std::string tag;
+  // The cells come row by row, so each row is complete when the next one starts.
+  std::map<std::string, WorkbookSummary::TagTotal> tags;
+  int current = 0;
+  double rowDuration = 0;
+  std::string rowTag;
+  auto endRow = [&] {
+    if (current == 0) return;
+    ++summary.times;
+    summary.duration += rowDuration;
+    WorkbookSummary::TagTotal& total = tags[rowTag];
+    total.tag = rowTag;
+    ++total.times;
+    total.duration += rowDuration;
   };
-  std::map<int, Row> rows;
   sheet->cells->forEach([&](int row, int column, const sim::CellValue& value) {
     if (row < kFirstTimeRow || column < 3 || column > 7) return;
-    Row& r = rows[row];
-    if (column == kDurationColumn && value.isNumeric()) r.duration = value.number;
-    if (column == kTagColumn) r.tag = value.displayText();
+    if (row != current) {
+      endRow();
+      current = row;
+      rowDuration = 0;
+      rowTag.clear();
+    }
+    if (column == kDurationColumn && value.isNumeric()) rowDuration = value.number;
+    if (column == kTagColumn) rowTag = value.displayText();
   });
-  std::map<std::string, WorkbookSummary::TagTotal> tags;
-  for (const auto& [number, row] : rows) {
-    ++summary.times;
-    summary.duration += row.duration;
-    WorkbookSummary::TagTotal& total = tags[row.tag];
-    total.tag = row.tag;
-    ++total.times;
-    total.duration += row.duration;
-  }
+  endRow();
   for (auto& [tag, total] : tags) summary.perTag.push_back(std::move(total));
   return summary;
 }

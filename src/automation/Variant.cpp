@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdio>
 #include <limits>
+#include <utility>
 
 #include "automation/Error.h"
 #include "automation/Object.h"
@@ -328,7 +329,12 @@ Date Variant::toDate() const {
   }
 }
 
-std::string Variant::toString() const {
+std::string Variant::toString() && {
+  if (type() == Type::String) return std::move(std::get<std::string>(v_));
+  return std::as_const(*this).toString();
+}
+
+std::string Variant::toString() const& {
   switch (type()) {
     case Type::Empty:
       return {};

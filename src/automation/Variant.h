@@ -81,7 +81,9 @@ class Variant {
   std::int32_t toInt32() const;
   double toDouble() const;
   Date toDate() const;
-  std::string toString() const;
+  std::string toString() const&;
+  // A temporary's text is moved out instead of copied.
+  std::string toString() &&;
   // An object reference; Empty gives an empty reference, anything else is a type mismatch.
   Ref<Object> toObject() const;
   const StringArray& toStringArray() const;

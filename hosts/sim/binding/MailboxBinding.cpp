@@ -1,5 +1,8 @@
 #include "hosts/sim/binding/MailboxBinding.h"
 
+#include <algorithm>
+#include <functional>
+
 #include "hosts/sim/binding/AppointmentEntries.h"
 
 namespace qh::sim {
@@ -22,9 +25,10 @@ void MailboxBinding::bind(const std::vector<Ref<outlook::AppointmentItem>>& item
   bound_.reserve(items.size());
   index_.reserve(items.size());
   for (std::size_t i = 0; i < items.size(); ++i) {
-    index_[items[i].get()] = i;
+    index_.emplace_back(items[i].get(), i);
     bound_.push_back({items[i], components[i]});
   }
+  std::sort(index_.begin(), index_.end());
 }
 
 template <class Visit>
@@ -32,8 +36,13 @@ void MailboxBinding::forEachAppointment(Visit&& visit) const {
   for (const Ref<outlook::Item>& item : calendar_->items()) {
     auto* appointment = dynamic_cast<outlook::AppointmentItem*>(item.get());
     if (!appointment || appointment->deleted()) continue;
-    const auto found = index_.find(appointment);
-    visit(*appointment, found == index_.end() ? nullptr : &bound_[found->second]);
+    const outlook::Item* key = appointment;
+    const auto found = std::lower_bound(index_.begin(), index_.end(), key,
+                                        [](const auto& entry, const outlook::Item* k) {
+                                          return std::less<>()(entry.first, k);
+                                        });
+    const bool bound = found != index_.end() && found->first == key;
+    visit(*appointment, bound ? &bound_[found->second] : nullptr);
   }
 }
 

@@ -2,7 +2,7 @@
 
 #include <cstddef>
 #include <string>
-#include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "hosts/sim/mailbox/CalendarStore.h"
@@ -58,7 +58,8 @@ class MailboxBinding {
   mailbox::CalendarStore store_;
   Ref<outlook::Folder> calendar_;
   std::vector<Bound> bound_;
-  std::unordered_map<const outlook::Item*, std::size_t> index_;  // into bound_
+  // Each bound appointment and its place in bound_, ordered by address for look-up.
+  std::vector<std::pair<const outlook::Item*, std::size_t>> index_;
 };
 
 }  // namespace qh::sim

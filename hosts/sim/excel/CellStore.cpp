@@ -3,6 +3,12 @@
 #include <algorithm>
 
 namespace qh::sim {
+namespace {
+
+// Room for a typical row at once: an export writes four cells a row (five with text).
+constexpr std::size_t kCellsPerRow = 4;
+
+}  // namespace
 
 CellStore::Row::iterator CellStore::firstAtOrAfter(Row& cells, int column) {
   return std::lower_bound(cells.begin(), cells.end(), column,
@@ -15,6 +21,7 @@ void CellStore::set(int row, int column, CellValue v) {
     return;
   }
   Row& cells = rows_[row];
+  if (cells.empty()) cells.reserve(kCellsPerRow);
   // Rows are mostly written left to right: the new cell usually goes last.
   if (cells.empty() || cells.back().first < column) {
     cells.emplace_back(column, std::move(v));

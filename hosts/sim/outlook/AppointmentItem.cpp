@@ -58,16 +58,19 @@ AppointmentItem::AppointmentItem(WeakLink<Application> app, Date start)
   seedValues({{"Start", start}, {"End", plusMinutes(start, kNewDuration)}});
 }
 
-AppointmentItem::AppointmentItem(WeakLink<Application> app, const Fields& fields)
+AppointmentItem::AppointmentItem(WeakLink<Application> app, Fields fields)
     : Item(std::move(app), kClassAppointment, kAppointmentItem, prototype()) {
-  seedValues({{"Subject", fields.subject},
-              {"Start", fields.start},
-              {"End", plusMinutes(fields.start, fields.durationMinutes)},
-              {"AllDayEvent", fields.allDayEvent},
-              {"IsRecurring", fields.isRecurring || fields.recurrence.has_value()},
-              {"Categories", fields.categories},
-              {"Body", fields.body}});
-  recurrence_ = fields.recurrence;
+  // A large mailbox makes many of these: the texts are taken over, not copied.
+  std::pair<std::string_view, Variant> values[] = {
+      {"Subject", std::move(fields.subject)},
+      {"Start", fields.start},
+      {"End", plusMinutes(fields.start, fields.durationMinutes)},
+      {"AllDayEvent", fields.allDayEvent},
+      {"IsRecurring", fields.isRecurring || fields.recurrence.has_value()},
+      {"Categories", std::move(fields.categories)},
+      {"Body", std::move(fields.body)}};
+  seedValues(values);
+  recurrence_ = std::move(fields.recurrence);
   for (const UserPropertyValue& p : fields.userProperties) seedUserProperty(p);
 }
 

@@ -40,7 +40,7 @@ class AppointmentItem : public Item {
   // new appointments do.
   AppointmentItem(WeakLink<Application> app, Date start);
   // An appointment with the values it has in the mailbox (its EntryID is the folder's to give).
-  AppointmentItem(WeakLink<Application> app, const Fields& fields);
+  AppointmentItem(WeakLink<Application> app, Fields fields);
 
   Date start() const { return value("Start").toDate(); }
   Date end() const { return value("End").toDate(); }

@@ -21,9 +21,10 @@ Folder& Folder::addFolder(std::string name, int defaultItemType) {
   return *child;
 }
 
-Ref<AppointmentItem> Folder::addAppointment(const AppointmentItem::Fields& fields) {
-  auto item = makeRef<AppointmentItem>(app_, fields);
-  item->entryId_ = fields.entryId;
+Ref<AppointmentItem> Folder::addAppointment(AppointmentItem::Fields fields) {
+  std::string entryId = std::move(fields.entryId);
+  auto item = makeRef<AppointmentItem>(app_, std::move(fields));
+  item->entryId_ = std::move(entryId);
   item->storeAsFound(*this);
   return item;
 }

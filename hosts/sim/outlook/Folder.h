@@ -40,7 +40,7 @@ class Folder : public TableObject<Folder> {
   const std::vector<Ref<Item>>& items() const { return items_.items(); }
   const ItemSequence& sequence() const { return items_; }
   // An appointment that is already stored here (a loaded mailbox, a test's fixture).
-  Ref<AppointmentItem> addAppointment(const AppointmentItem::Fields& fields);
+  Ref<AppointmentItem> addAppointment(AppointmentItem::Fields fields);
   void file(Item& item);
   void unfile(Item& item);
 

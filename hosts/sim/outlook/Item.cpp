@@ -74,13 +74,16 @@ void Item::seedValue(std::string_view name, const Variant& value) {
 }
 
 void Item::seedValues(std::initializer_list<std::pair<std::string_view, Variant>> values) {
+  std::vector<std::pair<std::string_view, Variant>> own(values);
+  seedValues(std::span(own));
+}
+
+void Item::seedValues(std::span<std::pair<std::string_view, Variant>> values) {
   const bool unchanged = working_.sharesValuesWith(saved_);
-  for (const auto& [name, value] : values) working_.set(name, value);
-  if (unchanged) {
-    saved_ = working_;
-    return;
-  }
-  for (const auto& [name, value] : values) saved_.set(name, value);
+  if (!unchanged)
+    for (const auto& [name, value] : values) saved_.set(name, value);
+  for (auto& [name, value] : values) working_.set(name, std::move(value));
+  if (unchanged) saved_ = working_;
 }
 
 std::optional<Variant> Item::field(std::string_view name) const {

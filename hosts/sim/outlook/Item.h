@@ -2,6 +2,7 @@
 
 #include <initializer_list>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -46,6 +47,8 @@ class Item : public SimObject {
   // Several such values at once: an unchanged item keeps one list for its working and saved
   // values.
   void seedValues(std::initializer_list<std::pair<std::string_view, Variant>> values);
+  // The same, taking the values over.
+  void seedValues(std::span<std::pair<std::string_view, Variant>> values);
   // The value Outlook's store holds for a field, as filters and sorting read it (not through
   // the automation members, so a test's injected faults and call records are not touched);
   // nullopt when the item has no such field.

@@ -16,10 +16,13 @@ std::size_t lowestBit(std::size_t i) {
 ItemSequence::ItemSequence(std::vector<Ref<Item>> items) {
   std::vector<Ref<Item>> unique;
   unique.reserve(items.size());
-  std::unordered_map<const Item*, std::size_t> seen;
+  PointerIndex seen;
   seen.reserve(items.size());
-  for (Ref<Item>& item : items)
-    if (item && seen.emplace(item.get(), 0).second) unique.push_back(std::move(item));
+  for (Ref<Item>& item : items) {
+    if (!item || seen.contains(item.get())) continue;
+    seen.set(item.get(), 0);
+    unique.push_back(std::move(item));
+  }
   held_ = unique.size();
   rebuild(std::move(unique));
 }
@@ -36,7 +39,7 @@ void ItemSequence::rebuild(std::vector<Ref<Item>> items) const {
   }
   slotOf_.clear();
   slotOf_.reserve(n);
-  for (std::size_t slot = 0; slot < n; ++slot) slotOf_[slots_[slot].get()] = slot;
+  for (std::size_t slot = 0; slot < n; ++slot) slotOf_.set(slots_[slot].get(), slot);
 }
 
 void ItemSequence::append(Ref<Item> item) {
@@ -46,16 +49,16 @@ void ItemSequence::append(Ref<Item> item) {
   const std::size_t i = slot + 1;
   // The new node covers the slots (i - lowestBit(i), i]: the earlier ones plus itself.
   tree_.push_back(static_cast<int>(prefix(i - 1) - prefix(i - lowestBit(i))) + 1);
-  slotOf_[item.get()] = slot;
+  slotOf_.set(item.get(), slot);
   slots_.push_back(std::move(item));
   ++held_;
 }
 
 Ref<Item> ItemSequence::remove(const Item& item) {
-  const auto found = slotOf_.find(&item);
-  if (found == slotOf_.end()) return nullptr;
-  const std::size_t slot = found->second;
-  slotOf_.erase(found);
+  const std::size_t* found = slotOf_.find(&item);
+  if (!found) return nullptr;
+  const std::size_t slot = *found;
+  slotOf_.erase(&item);
   Ref<Item> removed = std::move(slots_[slot]);
   slots_[slot] = nullptr;
   addAt(slot, -1);

@@ -1,10 +1,10 @@
 #pragma once
 
 #include <cstddef>
-#include <unordered_map>
 #include <vector>
 
 #include "automation/Ref.h"
+#include "hosts/sim/outlook/PointerIndex.h"
 
 namespace qh::sim::outlook {
 
@@ -26,7 +26,7 @@ class ItemSequence {
 
   std::size_t size() const { return held_; }
   bool empty() const { return held_ == 0; }
-  bool contains(const Item& item) const { return slotOf_.count(&item) != 0; }
+  bool contains(const Item& item) const { return slotOf_.contains(&item); }
 
   // An item already held is not added again.
   void append(Ref<Item> item);
@@ -44,7 +44,7 @@ class ItemSequence {
   // Mutable: items() closes the gaps left by removals without changing what is held.
   mutable std::vector<Ref<Item>> slots_;  // empty where an item was removed
   mutable std::vector<int> tree_;         // Fenwick tree, 1-based: held items per range
-  mutable std::unordered_map<const Item*, std::size_t> slotOf_;
+  mutable PointerIndex slotOf_;
   std::size_t held_ = 0;
 };
 

@@ -64,4 +64,12 @@ void PropertyBag::set(std::string_view name, const Variant& value) {
   ownValues()[static_cast<std::size_t>(i)] = std::move(converted);
 }
 
+void PropertyBag::set(std::string_view name, Variant&& value) {
+  const std::ptrdiff_t i = indexOf(name);
+  if (i < 0) throw Error(ErrorCode::NotSupported);
+  const Variant& like = (*values_)[static_cast<std::size_t>(i)];
+  Variant converted = value.type() == like.type() ? std::move(value) : convertLike(like, value);
+  ownValues()[static_cast<std::size_t>(i)] = std::move(converted);
+}
+
 }  // namespace qh::sim::outlook

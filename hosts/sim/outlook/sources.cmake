@@ -14,6 +14,7 @@ target_sources(qh_sim PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/Item.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ItemFilter.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ItemSequence.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PointerIndex.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Items.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MailItem.cpp
   ${CMAKE_CURRENT_LIST_DIR}/NameSpace.cpp
