@@ -30,6 +30,13 @@ class CellStore {
     for (const auto& [row, cells] : rows_)
       for (const auto& [column, value] : cells) f(row, column, value);
   }
+  // The same for the cells inside area only.
+  template <class F>
+  void forEachIn(const CellArea& area, F&& f) const {
+    for (auto r = rows_.lower_bound(area.top); r != rows_.end() && r->first <= area.bottom; ++r)
+      for (const auto& [column, value] : r->second)
+        if (column >= area.left && column <= area.right) f(r->first, column, value);
+  }
 
  private:
   using Row = std::vector<std::pair<int, CellValue>>;

@@ -89,14 +89,15 @@ std::shared_ptr<const PivotSource> PivotCache::read() const {
     if (heading.isEmpty()) throw fieldNameNotValid();
     source->fieldNames.push_back(heading.displayText());
   }
-  source->records.reserve(static_cast<std::size_t>(area.bottom - area.top));
-  for (int row = area.top + 1; row <= area.bottom; ++row) {
-    std::vector<CellValue> record;
-    record.reserve(source->fieldNames.size());
-    for (int column = area.left; column <= area.right; ++column)
-      record.push_back(sheet.cells().get(row, column));
-    source->records.push_back(std::move(record));
-  }
+  // One walk over the sheet's cells fills the records; cells left empty stay empty.
+  source->records.assign(static_cast<std::size_t>(area.bottom - area.top),
+                         std::vector<CellValue>(source->fieldNames.size()));
+  CellArea body = area;
+  ++body.top;
+  sheet.cells().forEachIn(body, [&](int row, int column, const CellValue& value) {
+    source->records[static_cast<std::size_t>(row - body.top)]
+                   [static_cast<std::size_t>(column - body.left)] = value;
+  });
   return source;
 }
 
