@@ -37,10 +37,9 @@ void MailboxBinding::forEachAppointment(Visit&& visit) const {
     auto* appointment = dynamic_cast<outlook::AppointmentItem*>(item.get());
     if (!appointment || appointment->deleted()) continue;
     const outlook::Item* key = appointment;
-    const auto found = std::lower_bound(index_.begin(), index_.end(), key,
-                                        [](const auto& entry, const outlook::Item* k) {
-                                          return std::less<>()(entry.first, k);
-                                        });
+    const auto found = std::lower_bound(
+        index_.begin(), index_.end(), key,
+        [](const auto& entry, const outlook::Item* k) { return std::less<>()(entry.first, k); });
     const bool bound = found != index_.end() && found->first == key;
     visit(*appointment, bound ? &bound_[found->second] : nullptr);
   }

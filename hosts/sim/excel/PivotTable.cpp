@@ -205,7 +205,8 @@ void PivotTable::render() const {
   grid_ = PivotReport::build(*source_, spec_);
   // Excel moves a table down when its page fields would not fit above it.
   bodyTop_ = grid_.pageRowCount > 0 ? std::max(top_, grid_.pageRowCount + 2) : top_;
-  for (const auto& cell : grid_.cells) cells.set(bodyTop_ + cell.row, left_ + cell.column, cell.value);
+  for (const auto& cell : grid_.cells)
+    cells.set(bodyTop_ + cell.row, left_ + cell.column, cell.value);
   for (const auto& cell : grid_.pageCells)
     cells.set(bodyTop_ + cell.row, left_ + cell.column, cell.value);
   renderedArea_ = fullArea();

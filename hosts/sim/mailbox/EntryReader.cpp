@@ -40,9 +40,14 @@ class EventProperties {
 
  private:
   static bool isReadFromText(std::string_view name) {
-    static constexpr std::string_view kNames[] = {
-        "DTSTART", "DTEND",         "DURATION", "RRULE", "RDATE", "RECURRENCE-ID",
-        "X-MICROSOFT-CDO-ALLDAYEVENT", "X-MICROSOFT-MSNCALENDAR-ALLDAYEVENT"};
+    static constexpr std::string_view kNames[] = {"DTSTART",
+                                                  "DTEND",
+                                                  "DURATION",
+                                                  "RRULE",
+                                                  "RDATE",
+                                                  "RECURRENCE-ID",
+                                                  "X-MICROSOFT-CDO-ALLDAYEVENT",
+                                                  "X-MICROSOFT-MSNCALENDAR-ALLDAYEVENT"};
     for (std::string_view n : kNames)
       if (equalsIgnoreCase(name, n)) return true;
     return name.size() > kUserPropertyPrefix.size() &&

@@ -122,8 +122,9 @@ std::string joinCategories(const std::vector<std::string>& categories) {
 }
 
 bool equalsIgnoreCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
-                                            [](char x, char y) { return x == y || upper(x) == upper(y); });
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return x == y || upper(x) == upper(y);
+         });
 }
 
 bool startsWithIgnoreCase(std::string_view text, std::string_view prefix) {
