@@ -10,15 +10,15 @@
 #include "hosts/sim/office/CommandBarControls.h"
 #include "hosts/sim/office/CommandBars.h"
 #include "hosts/sim/outlook/Explorers.h"
-#include "hosts/sim/outlook/Inspectors.h"
+#include "hosts/sim/outlook/ItemWindows.h"
 
 namespace qh::app {
 namespace {
 
 using sim::outlook::Explorer;
 using sim::outlook::Folder;
-using sim::outlook::Inspector;
 using sim::outlook::Item;
+using sim::outlook::ItemWindow;
 
 Date presentTime() {
   const std::time_t t = std::time(nullptr);
@@ -131,7 +131,7 @@ void Desktop::makeCurrent(Explorer& explorer) {
   explorer_ = Ref<Explorer>(&explorer);
 }
 
-Inspector& Desktop::inspector() {
+ItemWindow& Desktop::inspector() {
   if (inspector_ && !inspector_->closed()) return *inspector_;
   const auto& windows = outlook().application().inspectors().windows();
   if (windows.empty()) throw CommandError("no inspector window is open");
@@ -139,8 +139,8 @@ Inspector& Desktop::inspector() {
   return *inspector_;
 }
 
-void Desktop::makeCurrent(Inspector& inspector) {
-  inspector_ = Ref<Inspector>(&inspector);
+void Desktop::makeCurrent(ItemWindow& inspector) {
+  inspector_ = Ref<ItemWindow>(&inspector);
 }
 
 Folder& Desktop::folder(std::string_view which) {

@@ -40,8 +40,8 @@ class Desktop {
 
   sim::outlook::Explorer& explorer();
   void makeCurrent(sim::outlook::Explorer& explorer);
-  sim::outlook::Inspector& inspector();
-  void makeCurrent(sim::outlook::Inspector& inspector);
+  sim::outlook::ItemWindow& inspector();
+  void makeCurrent(sim::outlook::ItemWindow& inspector);
   // "calendar", "inbox" or "outbox".
   sim::outlook::Folder& folder(std::string_view which);
   // An item by its EntryID, in any folder of the mailbox.
@@ -66,8 +66,8 @@ class Desktop {
   std::unique_ptr<sim::SimHost> host_;
   std::unique_ptr<sim::MailboxBinding> mailbox_;
   Ref<sim::outlook::Explorer> explorer_;
-  Ref<sim::outlook::Inspector> inspector_;
-  Ref<sim::outlook::Inspector> newestInspector_;
+  Ref<sim::outlook::ItemWindow> inspector_;
+  Ref<sim::outlook::ItemWindow> newestInspector_;
   bool quitted_ = false;
 };
 

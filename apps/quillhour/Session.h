@@ -9,7 +9,7 @@
 #include "apps/quillhour/Desktop.h"
 #include "apps/quillhour/ExplorerCommands.h"
 #include "apps/quillhour/ExportCommands.h"
-#include "apps/quillhour/InspectorCommands.h"
+#include "apps/quillhour/ItemWindowCommands.h"
 #include "apps/quillhour/Output.h"
 #include "apps/quillhour/SessionEvents.h"
 #include "apps/quillhour/SettingsCommands.h"
@@ -54,7 +54,7 @@ class Session {
   std::unique_ptr<Desktop> desktop_;
   SessionEvents events_;
   ExplorerCommands explorer_;
-  InspectorCommands inspector_;
+  ItemWindowCommands inspector_;
   ExportCommands export_;
   SettingsCommands settings_;
   AboutCommands about_;

@@ -64,7 +64,7 @@ void ShowCommands::showBar(const Ref<Object>& commandBars) {
 }
 
 void ShowCommands::showInspector() {
-  sim::outlook::Inspector& inspector = desktop().inspector();
+  sim::outlook::ItemWindow& inspector = desktop().inspector();
   output().line("inspector: {}", inQuotes(inspector.item().value("Subject").toString()));
   showBar(inspector.commandBars());
   sim::CTPFactory* panes = desktop().host().taskPanes();

@@ -4,7 +4,7 @@
 
 #include "controls/ControlsIdentity.h"
 #include "controls/ControlsRegistration.h"
-#include "controls/InspectorPane.h"
+#include "controls/PaneForm.h"
 #include "platform/ModuleAbi.h"
 
 QH_MODULE_EXPORT qh::Object* QhCreateObject(const char* progId, qh::platform::System* system) {

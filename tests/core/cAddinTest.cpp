@@ -4,7 +4,7 @@
 #include "core/Lifecycle.h"
 #include "core/cObjectStore.h"
 #include "hosts/sim/outlook/Explorers.h"
-#include "hosts/sim/outlook/Inspectors.h"
+#include "hosts/sim/outlook/ItemWindows.h"
 #include "tests/core/InProcessAddinTest.h"
 
 namespace qh::core::testing {
@@ -52,7 +52,7 @@ TEST_F(Controller, StartupWrapsTheOpenWindowsInOrderBuildingEachBarBeforeReading
 
 TEST_F(Controller, WrapsEachNewAppointmentInspectorOnce) {
   connectAndStart();
-  Ref<sim::outlook::Inspector> inspector = outlook.openInspector(*addTime("Review"));
+  Ref<sim::outlook::ItemWindow> inspector = outlook.openInspector(*addTime("Review"));
   EXPECT_EQ(registered(), 2) << "the wrapper and the Outlook Inspector it registers";
   outlook.reportNewInspector(*inspector);
   EXPECT_EQ(registered(), 2);

@@ -1,6 +1,6 @@
 // "New Time" and "Export Times" on an explorer's bar, and their failures, which go back to
 // Office as the failure of the button's Click.
-#include "hosts/sim/outlook/Inspectors.h"
+#include "hosts/sim/outlook/ItemWindows.h"
 #include "tests/support/AddinHostTest.h"
 #include "tests/support/HostWindows.h"
 

@@ -57,7 +57,7 @@ TEST_F(ApplicationTest, ASendingHandlerThatFailsIsRecordedAndTheItemStillGoes) {
 
 TEST_F(ApplicationTest, SendingAnOpenItemClosesItsWindow) {
   Ref<AppointmentItem> time = addTime(outlook.calendar(), "Meeting");
-  Ref<Inspector> inspector = outlook.openInspector(*time);
+  Ref<ItemWindow> inspector = outlook.openInspector(*time);
   EXPECT_TRUE(outlook.send(*time));
   EXPECT_TRUE(inspector->closed());
 }

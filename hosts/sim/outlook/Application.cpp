@@ -7,7 +7,7 @@
 #include "hosts/sim/outlook/AppointmentItem.h"
 #include "hosts/sim/outlook/ContactItem.h"
 #include "hosts/sim/outlook/Explorers.h"
-#include "hosts/sim/outlook/Inspectors.h"
+#include "hosts/sim/outlook/ItemWindows.h"
 #include "hosts/sim/outlook/MailItem.h"
 #include "hosts/sim/outlook/NameSpace.h"
 
@@ -35,7 +35,7 @@ Application::Application(Settings settings) : settings_(std::move(settings)) {
   const WeakLink<Application> self(*this);
   nameSpace_ = makeRef<NameSpace>(self, settings_.user);
   explorers_ = makeRef<Explorers>(self);
-  inspectors_ = makeRef<Inspectors>(self);
+  inspectors_ = makeRef<ItemWindows>(self);
   assistant_ = makeRef<office::Assistant>();
 }
 

@@ -17,7 +17,7 @@ namespace qh::sim::outlook {
 
 class Explorers;
 class Folder;
-class Inspectors;
+class ItemWindows;
 class Item;
 class NameSpace;
 
@@ -52,7 +52,7 @@ class Application : public TableObject<Application> {
   Settings& settings() { return settings_; }
   NameSpace& nameSpace() const { return *nameSpace_; }
   Explorers& explorers() const { return *explorers_; }
-  Inspectors& inspectors() const { return *inspectors_; }
+  ItemWindows& inspectors() const { return *inspectors_; }
   office::Assistant& assistant() const { return *assistant_; }
   EventFailures& failures() { return failures_; }
 
@@ -93,7 +93,7 @@ class Application : public TableObject<Application> {
   // Made in the constructor's body, once the anchor they link back to exists.
   Ref<NameSpace> nameSpace_;
   Ref<Explorers> explorers_;
-  Ref<Inspectors> inspectors_;
+  Ref<ItemWindows> inspectors_;
   Ref<office::Assistant> assistant_;
   Anchor anchor_{*this};
 };

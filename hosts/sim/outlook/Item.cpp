@@ -2,8 +2,8 @@
 
 #include "hosts/sim/outlook/Application.h"
 #include "hosts/sim/outlook/Folder.h"
-#include "hosts/sim/outlook/Inspector.h"
-#include "hosts/sim/outlook/Inspectors.h"
+#include "hosts/sim/outlook/ItemWindow.h"
+#include "hosts/sim/outlook/ItemWindows.h"
 #include "hosts/sim/outlook/OutlookArgs.h"
 #include "hosts/sim/outlook/UserProperties.h"
 
@@ -189,7 +189,7 @@ void Item::remove() {
   if (app) app->itemDeleted(*this);
 }
 
-Ref<Inspector> Item::display() {
+Ref<ItemWindow> Item::display() {
   if (deleted_) movedOrDeleted();
   return requireApplication().inspectors().open(*this);
 }

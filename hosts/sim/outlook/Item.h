@@ -17,7 +17,7 @@ namespace qh::sim::outlook {
 
 class Application;
 class Folder;
-class Inspector;
+class ItemWindow;
 
 // What every Outlook item of the simulated mailbox shares: the members Class, EntryID, Saved,
 // Save, Close, Delete, Display, Send, Parent and UserProperties, and Outlook's saving
@@ -84,7 +84,7 @@ class Item : public SimObject {
   // What closing the item's window does with unsaved changes.
   void applySaveMode(SaveMode mode);
   void remove();  // Delete
-  Ref<Inspector> display();
+  Ref<ItemWindow> display();
   // Send: raises the application's ItemSend; answers false when a handler cancelled it.
   bool send();
 

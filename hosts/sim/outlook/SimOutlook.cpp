@@ -1,7 +1,7 @@
 #include "hosts/sim/outlook/SimOutlook.h"
 
 #include "hosts/sim/outlook/Explorers.h"
-#include "hosts/sim/outlook/Inspectors.h"
+#include "hosts/sim/outlook/ItemWindows.h"
 #include "hosts/sim/system/SimSystem.h"
 
 namespace qh::sim::outlook {
@@ -51,11 +51,11 @@ void SimOutlook::select(Explorer& explorer, std::vector<Ref<Item>> items) {
   explorer.select(std::move(items));
 }
 
-Ref<Inspector> SimOutlook::openInspector(Item& item) {
+Ref<ItemWindow> SimOutlook::openInspector(Item& item) {
   return app_->inspectors().open(item);
 }
 
-void SimOutlook::reportNewInspector(Inspector& inspector) {
+void SimOutlook::reportNewInspector(ItemWindow& inspector) {
   app_->inspectors().announce(inspector);
 }
 

@@ -7,7 +7,7 @@
 #include "hosts/sim/outlook/AppointmentItem.h"
 #include "hosts/sim/outlook/Explorer.h"
 #include "hosts/sim/outlook/Folder.h"
-#include "hosts/sim/outlook/Inspector.h"
+#include "hosts/sim/outlook/ItemWindow.h"
 #include "hosts/sim/outlook/NameSpace.h"
 
 namespace qh::sim {
@@ -61,13 +61,13 @@ class SimOutlook {
   void switchFolder(Explorer& explorer, Folder& folder) { explorer.switchTo(folder); }
   void select(Explorer& explorer, std::vector<Ref<Item>> items);
   void activate(Explorer& explorer) { explorer.activate(); }
-  void activate(Inspector& inspector) { inspector.activate(); }
+  void activate(ItemWindow& inspector) { inspector.activate(); }
   void closeExplorer(Explorer& explorer) { explorer.close(); }
-  Ref<Inspector> openInspector(Item& item);
+  Ref<ItemWindow> openInspector(Item& item);
   // Outlook reporting the same inspector once more.
-  void reportNewInspector(Inspector& inspector);
+  void reportNewInspector(ItemWindow& inspector);
   // The user closes the window; with Prompt the answer is setSaveWhenPrompted's.
-  void closeInspector(Inspector& inspector, SaveMode mode = SaveMode::Prompt) {
+  void closeInspector(ItemWindow& inspector, SaveMode mode = SaveMode::Prompt) {
     inspector.close(mode);
   }
   // The user presses Send: ItemSend is raised; answers whether the item went out.

@@ -9,8 +9,8 @@ target_sources(qh_sim PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/Explorer.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Explorers.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Folder.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/Inspector.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/Inspectors.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ItemWindow.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ItemWindows.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Item.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ItemFilter.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ItemSequence.cpp

@@ -6,7 +6,7 @@
 #include "controls/ControlsRegistration.h"
 #include "hosts/win/automation/ComError.h"
 #include "hosts/win/automation/WideText.h"
-#include "hosts/win/controls/InspectorPaneControl.h"
+#include "hosts/win/controls/PaneControl.h"
 #include "hosts/win/platform/ModulePath.h"
 #include "hosts/win/platform/Win32System.h"
 #include "hosts/win/server/ClassFactory.h"
@@ -20,7 +20,7 @@ STDAPI DllGetClassObject(REFCLSID clsid, REFIID iid, void** object) {
   *object = nullptr;
   if (!IsEqualCLSID(clsid, CLSID_InspectorPane)) return CLASS_E_CLASSNOTAVAILABLE;
   try {
-    const ComPtr<IClassFactory> factory(new ClassFactory(&qh::win::InspectorPaneControl::create));
+    const ComPtr<IClassFactory> factory(new ClassFactory(&qh::win::PaneControl::create));
     return factory->QueryInterface(iid, object);
   } catch (...) {
     return qh::win::hresultFromCurrentException();

@@ -5,8 +5,8 @@
 #include "hosts/sim/outlook/Application.h"
 #include "hosts/sim/outlook/Explorer.h"
 #include "hosts/sim/outlook/Explorers.h"
-#include "hosts/sim/outlook/Inspector.h"
-#include "hosts/sim/outlook/Inspectors.h"
+#include "hosts/sim/outlook/ItemWindow.h"
+#include "hosts/sim/outlook/ItemWindows.h"
 
 namespace qh::win {
 namespace {
@@ -20,9 +20,9 @@ IID microsoftIid(unsigned long data1) {
 IID eventInterfaceOf(Object& object) {
   if (dynamic_cast<sim::outlook::Application*>(&object)) return microsoftIid(0x0006302C);
   if (dynamic_cast<sim::outlook::Explorers*>(&object)) return microsoftIid(0x00063078);
-  if (dynamic_cast<sim::outlook::Inspectors*>(&object)) return microsoftIid(0x00063079);
+  if (dynamic_cast<sim::outlook::ItemWindows*>(&object)) return microsoftIid(0x00063079);
   if (dynamic_cast<sim::outlook::Explorer*>(&object)) return microsoftIid(0x0006300F);
-  if (dynamic_cast<sim::outlook::Inspector*>(&object)) return microsoftIid(0x0006302A);
+  if (dynamic_cast<sim::outlook::ItemWindow*>(&object)) return microsoftIid(0x0006302A);
   if (dynamic_cast<sim::CommandBarButton*>(&object)) return microsoftIid(0x000C0351);
   if (dynamic_cast<sim::CommandBarComboBox*>(&object)) return microsoftIid(0x000C0354);
   return GUID_NULL;

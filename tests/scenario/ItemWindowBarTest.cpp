@@ -8,7 +8,7 @@ namespace qh::testing {
 namespace {
 
 using Tags = std::vector<std::string>;
-using sim::outlook::Inspector;
+using sim::outlook::ItemWindow;
 
 constexpr const char* kAddTag = "cInspector:AddCommandBar:";
 const std::string kNotSet = "Object variable not set";
@@ -24,10 +24,10 @@ class InspectorBar : public TagSettingsTest {
   // Lets `prepare` act on each inspector's command bars before the add-in sees them.
   void beforeInspectorBars(std::function<void(sim::CommandBars&)> prepare) {
     prepareCommandBars(outlook().application(), [prepare](Object& window, sim::CommandBars& bars) {
-      if (dynamic_cast<Inspector*>(&window)) prepare(bars);
+      if (dynamic_cast<ItemWindow*>(&window)) prepare(bars);
     });
   }
-  Ref<Inspector> openTime(const std::string& categories) {
+  Ref<ItemWindow> openTime(const std::string& categories) {
     time = addTime("Review", categories);
     return outlook().openInspector(*time);
   }
@@ -53,7 +53,7 @@ TEST_F(InspectorBar, AnExistingBarIsProtectedShownAndItsTagBoxAdoptedAsItIs) {
     box->put("Text", "kept");
   });
   start();
-  Ref<Inspector> inspector = openTime("Support");
+  Ref<ItemWindow> inspector = openTime("Support");
 
   ASSERT_EQ(barsOf(*inspector).bars().size(), 1u);
   Ref<sim::CommandBar> bar = quillhourBar(*inspector);
@@ -72,7 +72,7 @@ TEST_F(InspectorBar, AnExistingBarWithoutATagBoxGetsOneAdded) {
     addOldBar(bars)->getObject("Controls")->getObject("Add", 1)->put("Caption", "Other");
   });
   start();
-  Ref<Inspector> inspector = openTime("Admin");
+  Ref<ItemWindow> inspector = openTime("Admin");
   ASSERT_EQ(barsOf(*inspector).bars().size(), 1u);
   EXPECT_EQ(quillhourBar(*inspector)->controls().all().size(), 2u);
   EXPECT_EQ(barTagBox(*inspector)->entries(), (Tags{"Support", "Admin"}));
@@ -81,7 +81,7 @@ TEST_F(InspectorBar, AnExistingBarWithoutATagBoxGetsOneAdded) {
 
 TEST_F(InspectorBar, TypedTextAClearedBoxAndTheCurrentTagWriteNothing) {
   start();
-  Ref<Inspector> inspector = openTime("Support");
+  Ref<ItemWindow> inspector = openTime("Support");
   time->recordCalls();
   Ref<sim::CommandBarComboBox> box = barTagBox(*inspector);
   box->typeText("Admin");
@@ -94,7 +94,7 @@ TEST_F(InspectorBar, TypedTextAClearedBoxAndTheCurrentTagWriteNothing) {
 
 TEST_F(InspectorBar, AnEmptyTagListGivesEmptyBoxesThatStillShowTheCategories) {
   start("");
-  Ref<Inspector> inspector = openTime("Mixed, Tags");
+  Ref<ItemWindow> inspector = openTime("Mixed, Tags");
   EXPECT_EQ(barTagBox(*inspector)->entries(), Tags{});
   EXPECT_EQ(barTagBox(*inspector)->text(), "Mixed, Tags");
   Ref<Object> paneBox =
@@ -106,7 +106,7 @@ TEST_F(InspectorBar, AnEmptyTagListGivesEmptyBoxesThatStillShowTheCategories) {
 TEST_F(InspectorBar, ABarThatCannotBeCreatedLogsEveryLaterStepAndThePaneStillComes) {
   beforeInspectorBars([](sim::CommandBars& bars) { bars.failOn("Add", "Bars are locked."); });
   start();
-  Ref<Inspector> inspector = openTime("Support");
+  Ref<ItemWindow> inspector = openTime("Support");
   Tags expected{kAddTag + std::string("Bars are locked.")};
   // Protection, Visible, Controls.Add, the box's five properties, its list and its text.
   expected.insert(expected.end(), 10, kAddTag + kNotSet);
@@ -124,7 +124,7 @@ TEST_F(InspectorBar, ATagBoxThatCannotBeAddedLeavesTheBarShown) {
         .failOn("Add", "No room on the bar.");
   });
   start();
-  Ref<Inspector> inspector = openTime("Support");
+  Ref<ItemWindow> inspector = openTime("Support");
   Tags expected{kAddTag + std::string("No room on the bar.")};
   expected.insert(expected.end(), 7, kAddTag + kNotSet);
   EXPECT_EQ(errorLines(), expected);
@@ -134,7 +134,7 @@ TEST_F(InspectorBar, ATagBoxThatCannotBeAddedLeavesTheBarShown) {
 
 TEST_F(InspectorBar, AControlThatCannotBeDeletedIsLoggedAndTheBarGoesAnyway) {
   start();
-  Ref<Inspector> inspector = openTime("Support");
+  Ref<ItemWindow> inspector = openTime("Support");
   Ref<sim::CommandBars> bars(&barsOf(*inspector));
   barTagBox(*inspector)->failOn("Delete", "The control is in use.");
   outlook().closeInspector(*inspector);
@@ -144,7 +144,7 @@ TEST_F(InspectorBar, AControlThatCannotBeDeletedIsLoggedAndTheBarGoesAnyway) {
 
 TEST_F(InspectorBar, AFailingTagWriteGoesBackToTheBoxAndIsNotLogged) {
   start();
-  Ref<Inspector> inspector = openTime("Support");
+  Ref<ItemWindow> inspector = openTime("Support");
   time->failOn("Categories", "The item is read-only.", sim::FaultMode::Always,
                [](CallKind kind, const Args&) { return kind == CallKind::Put; });
   barTagBox(*inspector)->choose("Admin");
@@ -154,7 +154,7 @@ TEST_F(InspectorBar, AFailingTagWriteGoesBackToTheBoxAndIsNotLogged) {
 
 TEST_F(InspectorBar, ActivationIsTracedAndChangesNothing) {
   start();
-  Ref<Inspector> inspector = openTime("Support");
+  Ref<ItemWindow> inspector = openTime("Support");
   clearLog(system());
   outlook().activate(*inspector);
   EXPECT_EQ(logMessages(), Tags{"Inspector_Activate"});

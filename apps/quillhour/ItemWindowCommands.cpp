@@ -1,4 +1,4 @@
-#include "apps/quillhour/InspectorCommands.h"
+#include "apps/quillhour/ItemWindowCommands.h"
 
 #include <fmt/format.h>
 
@@ -11,8 +11,8 @@
 namespace qh::app {
 namespace {
 
-using sim::outlook::Inspector;
 using sim::outlook::Item;
+using sim::outlook::ItemWindow;
 
 Variant fieldValue(const std::string& field, const std::string& text) {
   if (field == "start") {
@@ -40,7 +40,7 @@ const char* fieldName(const std::string& field) {
 
 }  // namespace
 
-void InspectorCommands::run(const ParsedCommand& command) {
+void ItemWindowCommands::run(const ParsedCommand& command) {
   const std::string& verb = command.word(0);
   if (verb == "open") {
     const std::string& id = word(command, 1, "an EntryID");
@@ -55,9 +55,9 @@ void InspectorCommands::run(const ParsedCommand& command) {
   paneChooseTag(command.textFrom(2));
 }
 
-void InspectorCommands::inspector(const ParsedCommand& command) {
+void ItemWindowCommands::inspector(const ParsedCommand& command) {
   const std::string& what = word(command, 1, "set, choose-tag, type-tag, save or close");
-  Inspector& window = desktop().inspector();
+  ItemWindow& window = desktop().inspector();
   if (what == "set") return set(command);
   if (what == "choose-tag") {
     Desktop::tagBox(window.commandBars())->choose(command.textFrom(2));
@@ -74,7 +74,7 @@ void InspectorCommands::inspector(const ParsedCommand& command) {
   }
 }
 
-void InspectorCommands::set(const ParsedCommand& command) {
+void ItemWindowCommands::set(const ParsedCommand& command) {
   const std::string& field =
       word(command, 2, "a field (subject, start, duration, body, categories)");
   const char* name = fieldName(field);
@@ -82,7 +82,7 @@ void InspectorCommands::set(const ParsedCommand& command) {
   desktop().inspector().item().put(name, fieldValue(field, command.textFrom(3)));
 }
 
-void InspectorCommands::paneChooseTag(const std::string& tag) {
+void ItemWindowCommands::paneChooseTag(const std::string& tag) {
   sim::CTPFactory* panes = desktop().host().taskPanes();
   if (!panes) throw CommandError("this Outlook has no task panes");
   const auto shown = panes->panesOf(desktop().inspector());
@@ -99,7 +99,7 @@ void InspectorCommands::paneChooseTag(const std::string& tag) {
   throw CommandError(fmt::format("\"{}\" is not in the list of the pane's \"Tag:\" box", tag));
 }
 
-void InspectorCommands::send(const ParsedCommand& command) {
+void ItemWindowCommands::send(const ParsedCommand& command) {
   const std::string& id = word(command, 1, "an EntryID");
   noMore(command, 2);
   const bool sent = desktop().outlook().send(*desktop().item(id));

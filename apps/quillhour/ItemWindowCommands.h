@@ -14,7 +14,7 @@ namespace qh::app {
 //   inspector choose-tag TEXT | inspector type-tag TEXT | inspector save | inspector close
 //   pane choose-tag TEXT
 //   send ID
-class InspectorCommands : public CommandGroup {
+class ItemWindowCommands : public CommandGroup {
  public:
   using CommandGroup::CommandGroup;
 

@@ -1,4 +1,4 @@
-#include "controls/InspectorPane.h"
+#include "controls/PaneForm.h"
 
 namespace qh::controls {
 namespace {

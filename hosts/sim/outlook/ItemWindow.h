@@ -9,15 +9,15 @@ namespace qh::sim::outlook {
 
 class Application;
 
-// An inspector window showing one item: CurrentItem, CommandBars, Activate, Close(SaveMode);
-// events Activate and Close. Closing applies the save mode to the item (an inspector closed
-// without saving discards the item's unsaved changes), raises Close while the window is still
-// in the Inspectors collection, drops its command bars and removes it; after that every
-// member fails.
-class Inspector : public TableObject<Inspector> {
+// Outlook's Inspector: the window showing one item. Members CurrentItem, CommandBars, Activate,
+// Close(SaveMode); events Activate and Close. Closing applies the save mode to the item (an
+// inspector closed without saving discards the item's unsaved changes), raises Close while the
+// window is still in the Inspectors collection, drops its command bars and removes it; after that
+// every member fails.
+class ItemWindow : public TableObject<ItemWindow> {
  public:
-  Inspector(WeakLink<Application> app, Item& item);
-  ~Inspector() override;
+  ItemWindow(WeakLink<Application> app, Item& item);
+  ~ItemWindow() override;
 
   std::unique_ptr<Connection> advise(EventSink& sink) override { return events_.advise(sink); }
   size_t sinkCount() const { return events_.sinkCount(); }
@@ -36,8 +36,8 @@ class Inspector : public TableObject<Inspector> {
   Variant dispatch(std::string_view name, CallKind kind, Args& args) override;
 
  private:
-  friend class TableObject<Inspector>;
-  static const DispatchTable<Inspector>& table();
+  friend class TableObject<ItemWindow>;
+  static const DispatchTable<ItemWindow>& table();
   void fire(std::string_view event);
 
   WeakLink<Application> app_;

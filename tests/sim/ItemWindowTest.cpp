@@ -2,7 +2,7 @@
 
 #include "EventRecorder.h"
 #include "OutlookFixture.h"
-#include "hosts/sim/outlook/Inspectors.h"
+#include "hosts/sim/outlook/ItemWindows.h"
 
 namespace qh::sim::outlook {
 namespace {
@@ -11,7 +11,7 @@ using sim::testing::EventRecorder;
 using testing::OutlookTest;
 using Events = std::vector<std::string>;
 
-class InspectorTest : public OutlookTest {
+class ItemWindowTest : public OutlookTest {
  protected:
   void SetUp() override {
     collection.listen(app().inspectors());
@@ -23,8 +23,8 @@ class InspectorTest : public OutlookTest {
   Ref<AppointmentItem> time;
 };
 
-TEST_F(InspectorTest, OpeningAnItemRaisesNewInspectorWithAWindowShowingIt) {
-  Ref<Inspector> inspector = outlook.openInspector(*time);
+TEST_F(ItemWindowTest, OpeningAnItemRaisesNewInspectorWithAWindowShowingIt) {
+  Ref<ItemWindow> inspector = outlook.openInspector(*time);
   EXPECT_EQ(collection.events(), Events{"NewInspector"});
   Ref<Object> reported = collection.argsOf(0).at(0).toObject();
   EXPECT_TRUE(sameObject(reported.get(), inspector.get()));
@@ -32,7 +32,7 @@ TEST_F(InspectorTest, OpeningAnItemRaisesNewInspectorWithAWindowShowingIt) {
   EXPECT_EQ(appObject()->getObject("Inspectors")->get("Count").toInt32(), 1);
 }
 
-TEST_F(InspectorTest, DisplayOpensOneWindowAndActivatesItWhenShownAgain) {
+TEST_F(ItemWindowTest, DisplayOpensOneWindowAndActivatesItWhenShownAgain) {
   Ref<Object> item = appObject()->getObject("CreateItem", kAppointmentItem);
   item->call("Display");
   ASSERT_EQ(app().inspectors().windows().size(), 1u);
@@ -43,15 +43,15 @@ TEST_F(InspectorTest, DisplayOpensOneWindowAndActivatesItWhenShownAgain) {
   EXPECT_EQ(app().inspectors().windows().size(), 1u);
 }
 
-TEST_F(InspectorTest, TheSameInspectorCanBeReportedTwice) {
-  Ref<Inspector> inspector = outlook.openInspector(*time);
+TEST_F(ItemWindowTest, TheSameInspectorCanBeReportedTwice) {
+  Ref<ItemWindow> inspector = outlook.openInspector(*time);
   outlook.reportNewInspector(*inspector);
   EXPECT_EQ(collection.events(), (Events{"NewInspector", "NewInspector"}));
   EXPECT_TRUE(sameObject(collection.argsOf(1).at(0).toObject().get(), inspector.get()));
 }
 
-TEST_F(InspectorTest, ClosingWithoutSavingDiscardsTheChanges) {
-  Ref<Inspector> inspector = outlook.openInspector(*time);
+TEST_F(ItemWindowTest, ClosingWithoutSavingDiscardsTheChanges) {
+  Ref<ItemWindow> inspector = outlook.openInspector(*time);
   window.listen(*inspector);
   time->put("Categories", "Project A");
   outlook.closeInspector(*inspector, SaveMode::Discard);
@@ -62,24 +62,24 @@ TEST_F(InspectorTest, ClosingWithoutSavingDiscardsTheChanges) {
   EXPECT_THROW(Ref<Object>(inspector)->get("CurrentItem"), Error);
 }
 
-TEST_F(InspectorTest, CloseByAutomationAppliesItsSaveMode) {
-  Ref<Inspector> inspector = outlook.openInspector(*time);
+TEST_F(ItemWindowTest, CloseByAutomationAppliesItsSaveMode) {
+  Ref<ItemWindow> inspector = outlook.openInspector(*time);
   time->put("Categories", "Project A");
   Ref<Object>(inspector)->call("Close", static_cast<int>(SaveMode::Save));
   EXPECT_EQ(time->savedValue("Categories").toString(), "Project A");
   EXPECT_EQ(time->saveCount(), 1);
 }
 
-TEST_F(InspectorTest, ClosingAskedByTheUserFollowsTheAnswer) {
+TEST_F(ItemWindowTest, ClosingAskedByTheUserFollowsTheAnswer) {
   outlook.setSaveWhenPrompted(false);
-  Ref<Inspector> inspector = outlook.openInspector(*time);
+  Ref<ItemWindow> inspector = outlook.openInspector(*time);
   time->put("Subject", "Changed");
   outlook.closeInspector(*inspector);
   EXPECT_EQ(time->get("Subject").toString(), "Review");
 }
 
-TEST_F(InspectorTest, ClosingTheItemClosesItsWindowAfterSaving) {
-  Ref<Inspector> inspector = outlook.openInspector(*time);
+TEST_F(ItemWindowTest, ClosingTheItemClosesItsWindowAfterSaving) {
+  Ref<ItemWindow> inspector = outlook.openInspector(*time);
   window.listen(*inspector);
   bool savedWhenClosed = false;
   window.setAction([&](std::string_view, Args&) { savedWhenClosed = time->saved(); });
@@ -90,16 +90,16 @@ TEST_F(InspectorTest, ClosingTheItemClosesItsWindowAfterSaving) {
   EXPECT_TRUE(inspector->closed());
 }
 
-TEST_F(InspectorTest, DeletingAnOpenItemClosesItsWindow) {
-  Ref<Inspector> inspector = outlook.openInspector(*time);
+TEST_F(ItemWindowTest, DeletingAnOpenItemClosesItsWindow) {
+  Ref<ItemWindow> inspector = outlook.openInspector(*time);
   time->call("Delete");
   EXPECT_TRUE(inspector->closed());
   EXPECT_TRUE(app().inspectors().windows().empty());
 }
 
-TEST_F(InspectorTest, AFailingNewInspectorHandlerIsRecordedAndTheWindowStillOpens) {
+TEST_F(ItemWindowTest, AFailingNewInspectorHandlerIsRecordedAndTheWindowStillOpens) {
   collection.setAction([](std::string_view, Args&) { throw Error(13, "Type mismatch"); });
-  Ref<Inspector> inspector = outlook.openInspector(*time);
+  Ref<ItemWindow> inspector = outlook.openInspector(*time);
   EXPECT_EQ(outlook.eventFailures(), std::vector<std::string>{"NewInspector: Type mismatch"});
   EXPECT_EQ(app().inspectors().windows().size(), 1u);
 }

@@ -1,5 +1,5 @@
 // The pane control: filling its box, and writing the chosen tag into the appointment itself.
-#include "controls/InspectorPane.h"
+#include "controls/PaneForm.h"
 
 #include <gtest/gtest.h>
 
@@ -33,7 +33,7 @@ class FakeAppointment : public Object {
   bool failWrites = false;
 };
 
-class InspectorPaneControl : public ::testing::Test {
+class PaneControl : public ::testing::Test {
  protected:
   // The three calls the add-in makes, by name.
   void setUp(const Ref<Object>& item, StringArray tags, const std::string& text) {
@@ -48,7 +48,7 @@ class InspectorPaneControl : public ::testing::Test {
   Ref<FakeAppointment> item = makeRef<FakeAppointment>("Admin");
 };
 
-TEST_F(InspectorPaneControl, FillsTheBoxTrimmedInOrderAndReplacesEarlierEntries) {
+TEST_F(PaneControl, FillsTheBoxTrimmedInOrderAndReplacesEarlierEntries) {
   pane->call("FillTagComboBox", StringArray::of({"Zeta", " Project A ", "Admin"}));
   EXPECT_EQ(box().items(), (Tags{"Zeta", "Project A", "Admin"}));
   pane->call("FillTagComboBox", StringArray::of({"Only"}));
@@ -61,14 +61,14 @@ TEST_F(InspectorPaneControl, FillsTheBoxTrimmedInOrderAndReplacesEarlierEntries)
   EXPECT_THROW(pane->call("FillTagComboBox", Ref<Object>(item)), Error) << "not an array";
 }
 
-TEST_F(InspectorPaneControl, ShowsTheWholeCategoriesTextWithoutChoosingAnEntry) {
+TEST_F(PaneControl, ShowsTheWholeCategoriesTextWithoutChoosingAnEntry) {
   setUp(item, StringArray::of({"Admin", "Support"}), "Admin, Support");
   EXPECT_EQ(box().text(), "Admin, Support");
   EXPECT_EQ(box().listIndex(), -1);
   EXPECT_TRUE(item->writes.empty());
 }
 
-TEST_F(InspectorPaneControl, ChoosingAnotherTagReplacesTheCategoriesWithIt) {
+TEST_F(PaneControl, ChoosingAnotherTagReplacesTheCategoriesWithIt) {
   item->categories = "Admin, Support";
   setUp(item, StringArray::of({"Admin", "Support"}), "Admin, Support");
   box().choose(1);
@@ -77,7 +77,7 @@ TEST_F(InspectorPaneControl, ChoosingAnotherTagReplacesTheCategoriesWithIt) {
   EXPECT_EQ(item->writes, Tags{"Support"}) << "the same tag again writes nothing";
 }
 
-TEST_F(InspectorPaneControl, TypingOrChoosingAnEmptyEntryOrNoItemWritesNothing) {
+TEST_F(PaneControl, TypingOrChoosingAnEmptyEntryOrNoItemWritesNothing) {
   setUp(item, StringArray::of({"", "Support"}), "Admin");
   box().type("Support");
   box().choose(0);
@@ -89,7 +89,7 @@ TEST_F(InspectorPaneControl, TypingOrChoosingAnEmptyEntryOrNoItemWritesNothing) 
   EXPECT_EQ(bare->appointment(), nullptr);
 }
 
-TEST_F(InspectorPaneControl, AnUnreadableCategoryCountsAsADifferenceAndWriteErrorsAreIgnored) {
+TEST_F(PaneControl, AnUnreadableCategoryCountsAsADifferenceAndWriteErrorsAreIgnored) {
   setUp(item, StringArray::of({"Admin"}), "Admin");
   item->failReads = true;
   box().choose(0);
@@ -99,7 +99,7 @@ TEST_F(InspectorPaneControl, AnUnreadableCategoryCountsAsADifferenceAndWriteErro
   EXPECT_EQ(item->writes, (Tags{"Admin", "Admin"}));
 }
 
-TEST_F(InspectorPaneControl, HoldsTheAppointmentUntilItEnds) {
+TEST_F(PaneControl, HoldsTheAppointmentUntilItEnds) {
   setUp(item, StringArray::of({"Admin"}), "Admin");
   auto other = makeRef<FakeAppointment>("x");
   pane->call("SetAppointmentItem", Ref<Object>(other));
@@ -109,7 +109,7 @@ TEST_F(InspectorPaneControl, HoldsTheAppointmentUntilItEnds) {
   EXPECT_EQ(other->refCount(), 1) << "the control's end lets go of it";
 }
 
-TEST_F(InspectorPaneControl, IsLaidOutAsAPictureALabelAndTheBox) {
+TEST_F(PaneControl, IsLaidOutAsAPictureALabelAndTheBox) {
   EXPECT_EQ(pane->clientWidth(), 3705);
   EXPECT_EQ(pane->clientHeight(), 315);
   EXPECT_EQ(pane->Label1.caption(), "Tag:");

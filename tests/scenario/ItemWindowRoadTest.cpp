@@ -2,14 +2,14 @@
 // pane, either box tags the appointment, saving stores the tag, and closing removes it all.
 #include "hosts/sim/office/CTPFactory.h"
 #include "hosts/sim/office/CustomTaskPane.h"
-#include "hosts/sim/outlook/Inspectors.h"
+#include "hosts/sim/outlook/ItemWindows.h"
 #include "tests/scenario/TagSettingsTest.h"
 
 namespace qh::testing {
 namespace {
 
 using Tags = std::vector<std::string>;
-using sim::outlook::Inspector;
+using sim::outlook::ItemWindow;
 
 class InspectorRoad : public TagSettingsTest {
  protected:
@@ -19,12 +19,12 @@ class InspectorRoad : public TagSettingsTest {
     explorer = outlook().openExplorer(calendar());
     startAddin();
   }
-  Ref<Inspector> pressNewTime() {
+  Ref<ItemWindow> pressNewTime() {
     barButton(*explorer, "New Time")->click();
     const auto& windows = outlook().application().inspectors().windows();
     return windows.empty() ? nullptr : windows.back();
   }
-  std::vector<Ref<sim::CustomTaskPane>> panesOf(Inspector& inspector) {
+  std::vector<Ref<sim::CustomTaskPane>> panesOf(ItemWindow& inspector) {
     return host().taskPanes()->panesOf(inspector);
   }
 
@@ -38,7 +38,7 @@ class InspectorRoad : public TagSettingsTest {
 
 TEST_F(InspectorRoad, NewTimeGetsOneBarAndOnePaneWhoseChoicesTagTheSavedAppointment) {
   startWithTags();
-  Ref<Inspector> inspector = pressNewTime();
+  Ref<ItemWindow> inspector = pressNewTime();
   ASSERT_TRUE(inspector);
   sim::outlook::Item& item = inspector->item();
 
@@ -93,14 +93,14 @@ TEST_F(InspectorRoad, NewTimeGetsOneBarAndOnePaneWhoseChoicesTagTheSavedAppointm
 TEST_F(InspectorRoad, AnAppointmentOpenedAgainAfterClosingGetsAFreshWrapper) {
   startWithTags();
   auto time = addTime("Review", "A, B");
-  Ref<Inspector> first = outlook().openInspector(*time);
+  Ref<ItemWindow> first = outlook().openInspector(*time);
   EXPECT_EQ(barTagBox(*first)->text(), "A, B") << "the whole categories text is shown";
   EXPECT_EQ(
       panesOf(*first).front()->contentControl()->getObject("TagComboBox")->get("Text").toString(),
       "A, B");
   outlook().closeInspector(*first, sim::outlook::SaveMode::Discard);
 
-  Ref<Inspector> second = outlook().openInspector(*time);
+  Ref<ItemWindow> second = outlook().openInspector(*time);
   ASSERT_NE(second.get(), first.get());
   EXPECT_EQ(second->sinkCount(), 1u);
   ASSERT_TRUE(barTagBox(*second));
@@ -112,7 +112,7 @@ TEST_F(InspectorRoad, AnAppointmentOpenedAgainAfterClosingGetsAFreshWrapper) {
 TEST_F(InspectorRoad, TheSameInspectorReportedTwiceGetsOneWrapper) {
   startWithTags();
   auto time = addTime("Review");
-  Ref<Inspector> inspector = outlook().openInspector(*time);
+  Ref<ItemWindow> inspector = outlook().openInspector(*time);
   clearLog(system());
   outlook().reportNewInspector(*inspector);
 
@@ -124,13 +124,13 @@ TEST_F(InspectorRoad, TheSameInspectorReportedTwiceGetsOneWrapper) {
 
 TEST_F(InspectorRoad, TheSettingsItemAndAMailGetNoWrapperButASubjectInOtherCaseDoes) {
   startWithTags();
-  Ref<Inspector> settings = outlook().openInspector(*settingsItems().front());
+  Ref<ItemWindow> settings = outlook().openInspector(*settingsItems().front());
   Ref<Item> mail = outlook().application().createItem(sim::outlook::kMailItem);
-  Ref<Inspector> mailWindow = outlook().openInspector(*mail);
+  Ref<ItemWindow> mailWindow = outlook().openInspector(*mail);
   auto lookalike = addTime("quillhour_settings1_");
-  Ref<Inspector> lookalikeWindow = outlook().openInspector(*lookalike);
+  Ref<ItemWindow> lookalikeWindow = outlook().openInspector(*lookalike);
 
-  for (Inspector* window : {settings.get(), mailWindow.get()}) {
+  for (ItemWindow* window : {settings.get(), mailWindow.get()}) {
     EXPECT_EQ(window->sinkCount(), 0u);
     EXPECT_TRUE(barsOf(*window).bars().empty());
     EXPECT_TRUE(panesOf(*window).empty());
@@ -142,7 +142,7 @@ TEST_F(InspectorRoad, TheSettingsItemAndAMailGetNoWrapperButASubjectInOtherCaseD
 TEST_F(InspectorRoad, ShutdownRemovesTheBarAndPaneOfAnInspectorStillOpen) {
   startWithTags();
   auto time = addTime("Review");
-  Ref<Inspector> inspector = outlook().openInspector(*time);
+  Ref<ItemWindow> inspector = outlook().openInspector(*time);
   Ref<sim::CommandBars> bars(&barsOf(*inspector));
   Ref<sim::CustomTaskPane> pane = panesOf(*inspector).front();
   explorer.reset();

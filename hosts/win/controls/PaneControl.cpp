@@ -1,8 +1,8 @@
-#include "hosts/win/controls/InspectorPaneControl.h"
+#include "hosts/win/controls/PaneControl.h"
 
 #include <olectl.h>
 
-#include "controls/InspectorPane.h"
+#include "controls/PaneForm.h"
 #include "hosts/win/automation/ComConnectionPoint.h"
 #include "hosts/win/automation/ConnectionPointEnumerator.h"
 #include "hosts/win/automation/ErrorInfo.h"
@@ -10,14 +10,13 @@
 
 namespace qh::win {
 
-ComPtr<IUnknown> InspectorPaneControl::create() {
+ComPtr<IUnknown> PaneControl::create() {
   ServerModule& module = ServerModule::instance();
-  auto* made = new InspectorPaneControl(module, module.bridge());
+  auto* made = new PaneControl(module, module.bridge());
   return ComPtr<IUnknown>(static_cast<_InspectorPane*>(made));
 }
 
-InspectorPaneControl::InspectorPaneControl(ServerModule& module,
-                                           std::shared_ptr<ObjectBridge> bridge)
+PaneControl::PaneControl(ServerModule& module, std::shared_ptr<ObjectBridge> bridge)
     : DualDispatch<_InspectorPane>(module.typeInfo(IID__InspectorPane), bridge, true),
       InPlaceControl(CLSID_InspectorPane, SIZEL{}),
       module_(module),
@@ -29,14 +28,14 @@ InspectorPaneControl::InspectorPaneControl(ServerModule& module,
   SetExtent(DVASPECT_CONTENT, &extent);
 }
 
-InspectorPaneControl::~InspectorPaneControl() = default;
+PaneControl::~PaneControl() = default;
 
-Object& InspectorPaneControl::automationObject() noexcept {
+Object& PaneControl::automationObject() noexcept {
   return *pane_;
 }
 
 template <class Call>
-HRESULT InspectorPaneControl::guarded(Call call) noexcept {
+HRESULT PaneControl::guarded(Call call) noexcept {
   try {
     const ComPtr<IUnknown> keepAlive(static_cast<_InspectorPane*>(this));
     call();
@@ -46,7 +45,7 @@ HRESULT InspectorPaneControl::guarded(Call call) noexcept {
   }
 }
 
-HRESULT InspectorPaneControl::QueryInterface(REFIID iid, void** out) noexcept {
+HRESULT PaneControl::QueryInterface(REFIID iid, void** out) noexcept {
   if (!out) return E_POINTER;
   if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch) ||
       IsEqualIID(iid, IID__InspectorPane))
@@ -64,29 +63,29 @@ HRESULT InspectorPaneControl::QueryInterface(REFIID iid, void** out) noexcept {
   return S_OK;
 }
 
-ULONG InspectorPaneControl::AddRef() noexcept {
+ULONG PaneControl::AddRef() noexcept {
   return ++refs_;
 }
 
-ULONG InspectorPaneControl::Release() noexcept {
+ULONG PaneControl::Release() noexcept {
   const ULONG left = --refs_;
   if (left == 0) delete this;
   return left;
 }
 
-HRESULT InspectorPaneControl::SetAppointmentItem(VARIANT item) noexcept {
+HRESULT PaneControl::SetAppointmentItem(VARIANT item) noexcept {
   return guarded([&] { pane_->SetAppointmentItem(fromComVariant(item, *bridge_)); });
 }
 
-HRESULT InspectorPaneControl::FillTagComboBox(VARIANT tags) noexcept {
+HRESULT PaneControl::FillTagComboBox(VARIANT tags) noexcept {
   return guarded([&] { pane_->FillTagComboBox(fromComVariant(tags, *bridge_)); });
 }
 
-HRESULT InspectorPaneControl::SetTagComboBoxText(VARIANT text) noexcept {
+HRESULT PaneControl::SetTagComboBoxText(VARIANT text) noexcept {
   return guarded([&] { pane_->SetTagComboBoxText(fromComVariant(text, *bridge_)); });
 }
 
-HRESULT InspectorPaneControl::GetClassInfo(ITypeInfo** info) noexcept {
+HRESULT PaneControl::GetClassInfo(ITypeInfo** info) noexcept {
   if (!info) return E_POINTER;
   *info = nullptr;
   try {
@@ -97,14 +96,14 @@ HRESULT InspectorPaneControl::GetClassInfo(ITypeInfo** info) noexcept {
   }
 }
 
-HRESULT InspectorPaneControl::GetGUID(DWORD kind, GUID* guid) noexcept {
+HRESULT PaneControl::GetGUID(DWORD kind, GUID* guid) noexcept {
   if (!guid) return E_POINTER;
   if (kind != GUIDKIND_DEFAULT_SOURCE_DISP_IID) return E_INVALIDARG;
   *guid = DIID___InspectorPane;
   return S_OK;
 }
 
-HRESULT InspectorPaneControl::EnumConnectionPoints(IEnumConnectionPoints** points) noexcept {
+HRESULT PaneControl::EnumConnectionPoints(IEnumConnectionPoints** points) noexcept {
   try {
     if (!points) return E_POINTER;
     *points =
@@ -115,7 +114,7 @@ HRESULT InspectorPaneControl::EnumConnectionPoints(IEnumConnectionPoints** point
   }
 }
 
-HRESULT InspectorPaneControl::FindConnectionPoint(REFIID iid, IConnectionPoint** point) noexcept {
+HRESULT PaneControl::FindConnectionPoint(REFIID iid, IConnectionPoint** point) noexcept {
   try {
     if (!point) return E_POINTER;
     *point = nullptr;
@@ -127,12 +126,12 @@ HRESULT InspectorPaneControl::FindConnectionPoint(REFIID iid, IConnectionPoint**
   }
 }
 
-ComPtr<IConnectionPoint> InspectorPaneControl::connectionPoint() {
+ComPtr<IConnectionPoint> PaneControl::connectionPoint() {
   const ComPtr<IConnectionPointContainer> self(this);
   return ComPtr<IConnectionPoint>(new ComConnectionPoint(self, relay_));
 }
 
-HRESULT InspectorPaneControl::InterfaceSupportsErrorInfo(REFIID iid) noexcept {
+HRESULT PaneControl::InterfaceSupportsErrorInfo(REFIID iid) noexcept {
   return IsEqualIID(iid, IID__InspectorPane) ? S_OK : S_FALSE;
 }
 

@@ -10,7 +10,7 @@ namespace {
 
 using Tags = std::vector<std::string>;
 using sim::CustomTaskPane;
-using sim::outlook::Inspector;
+using sim::outlook::ItemWindow;
 
 const std::string kNotSet = "Object variable not set";
 
@@ -46,11 +46,11 @@ class InspectorPane : public TagSettingsTest {
     auto proxy = makeRef<PaneFactoryProxy>(Ref<sim::CTPFactory>(host().taskPanes()), prepare);
     host().loader().addin("Quillhour.Connect")->call("CTPFactoryAvailable", Ref<Object>(proxy));
   }
-  Ref<Inspector> openTime() {
+  Ref<ItemWindow> openTime() {
     time = addTime("Review", "Admin");
     return outlook().openInspector(*time);
   }
-  Ref<CustomTaskPane> paneOf(Inspector& inspector) {
+  Ref<CustomTaskPane> paneOf(ItemWindow& inspector) {
     const auto panes = host().taskPanes()->panesOf(inspector);
     return panes.size() == 1 ? panes.front() : nullptr;
   }
@@ -67,7 +67,7 @@ TEST_F(InspectorPane, IsAskedForByProgIdAndPlacedAtTheTopBeforeItIsShown) {
   start();
   host().taskPanes()->recordCalls();
   beforeEachPane([](CustomTaskPane& pane) { pane.recordCalls(); });
-  Ref<Inspector> inspector = openTime();
+  Ref<ItemWindow> inspector = openTime();
 
   // Late binding reaches the method as a call or a get; the arguments are what matters.
   const Tags calls = host().taskPanes()->recordedCalls();
@@ -96,7 +96,7 @@ TEST_F(InspectorPane, IsAskedForByProgIdAndPlacedAtTheTopBeforeItIsShown) {
 TEST_F(InspectorPane, AFactoryThatFailsLogsOneLineAndTheBarStays) {
   start();
   host().taskPanes()->failOn("CreateCTP", "The pane cannot be made.");
-  Ref<Inspector> inspector = openTime();
+  Ref<ItemWindow> inspector = openTime();
   EXPECT_EQ(errorLines(), Tags{"cInspector:AddTaskPane:The pane cannot be made."});
   EXPECT_TRUE(barTagBox(*inspector));
 }
@@ -104,7 +104,7 @@ TEST_F(InspectorPane, AFactoryThatFailsLogsOneLineAndTheBarStays) {
 TEST_F(InspectorPane, AnUnreadableControlLogsItAndTheThreeCallsAndThePaneIsStillShown) {
   start();
   beforeEachPane([](CustomTaskPane& pane) { pane.failOn("ContentControl", "No control."); });
-  Ref<Inspector> inspector = openTime();
+  Ref<ItemWindow> inspector = openTime();
   const std::string tag = "cInspector:AddTaskPane:";
   EXPECT_EQ(errorLines(), (Tags{tag + "No control.", tag + kNotSet, tag + kNotSet, tag + kNotSet}));
   ASSERT_TRUE(paneOf(*inspector));
@@ -114,7 +114,7 @@ TEST_F(InspectorPane, AnUnreadableControlLogsItAndTheThreeCallsAndThePaneIsStill
 TEST_F(InspectorPane, AFailingPlacementStepIsLoggedAndTheRestStillHappens) {
   start();
   beforeEachPane([](CustomTaskPane& pane) { pane.failOn("Height", "Height refused."); });
-  Ref<Inspector> inspector = openTime();
+  Ref<ItemWindow> inspector = openTime();
   EXPECT_EQ(errorLines(), Tags{"cInspector:AddTaskPane:Height refused."});
   Ref<CustomTaskPane> pane = paneOf(*inspector);
   ASSERT_TRUE(pane);
@@ -125,7 +125,7 @@ TEST_F(InspectorPane, AFailingPlacementStepIsLoggedAndTheRestStillHappens) {
 
 TEST_F(InspectorPane, AFailingHideIsLoggedAndTheDeleteIsStillTried) {
   start();
-  Ref<Inspector> inspector = openTime();
+  Ref<ItemWindow> inspector = openTime();
   Ref<CustomTaskPane> pane = paneOf(*inspector);
   ASSERT_TRUE(pane);
   pane->recordCalls();
@@ -141,7 +141,7 @@ TEST_F(InspectorPane, AFailingHideIsLoggedAndTheDeleteIsStillTried) {
 TEST_F(InspectorPane, ListsTheTagsAsTheyWereWhenTheInspectorOpened) {
   start();
   auto explorer = outlook().application().explorers().windows().front();
-  Ref<Inspector> inspector = openTime();
+  Ref<ItemWindow> inspector = openTime();
   Ref<Object> dialog = openSettings(*explorer);
   ASSERT_TRUE(dialog);
   typeTag(*dialog, "Later");

@@ -7,7 +7,8 @@
 
 namespace qh::controls {
 
-// The user control inside an inspector's task pane: a picture, the label "Tag:" and a combo
+// The user control InspectorPane (the name COM and Office know it by) inside an inspector's
+// task pane: a picture, the label "Tag:" and a combo
 // box of tags. Choosing a tag writes it into the appointment by itself; the item is not saved
 // here, only when the user saves it in its window.
 class InspectorPane : public forms::Form {

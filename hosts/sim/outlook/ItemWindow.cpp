@@ -1,7 +1,7 @@
-#include "hosts/sim/outlook/Inspector.h"
+#include "hosts/sim/outlook/ItemWindow.h"
 
 #include "hosts/sim/outlook/Application.h"
-#include "hosts/sim/outlook/Inspectors.h"
+#include "hosts/sim/outlook/ItemWindows.h"
 #include "hosts/sim/outlook/OutlookArgs.h"
 
 namespace qh::sim::outlook {
@@ -11,30 +11,31 @@ constexpr std::int32_t kWindowClosed = static_cast<std::int32_t>(0x80040107u);
 
 }  // namespace
 
-Inspector::Inspector(WeakLink<Application> app, Item& item) : app_(std::move(app)), item_(&item) {}
+ItemWindow::ItemWindow(WeakLink<Application> app, Item& item)
+    : app_(std::move(app)), item_(&item) {}
 
-Inspector::~Inspector() = default;
+ItemWindow::~ItemWindow() = default;
 
-void Inspector::fire(std::string_view event) {
+void ItemWindow::fire(std::string_view event) {
   Application* app = app_.get();
   fireEvent(app ? &app->failures() : nullptr, events_, event);
 }
 
-void Inspector::activate() {
-  Ref<Inspector> keepAlive(this);
+void ItemWindow::activate() {
+  Ref<ItemWindow> keepAlive(this);
   fire("Activate");
 }
 
-void Inspector::close(SaveMode mode) {
+void ItemWindow::close(SaveMode mode) {
   if (closed_) return;
-  Ref<Inspector> keepAlive(this);
+  Ref<ItemWindow> keepAlive(this);
   if (!item_->deleted()) item_->applySaveMode(mode);
   closeWindow();
 }
 
-void Inspector::closeWindow() {
+void ItemWindow::closeWindow() {
   if (closed_) return;
-  Ref<Inspector> keepAlive(this);
+  Ref<ItemWindow> keepAlive(this);
   fire("Close");
   commandBars_.reset();
   closed_ = true;
@@ -44,7 +45,7 @@ void Inspector::closeWindow() {
   }
 }
 
-Ref<Object> Inspector::commandBars() {
+Ref<Object> ItemWindow::commandBars() {
   if (!commandBars_) {
     Application* app = app_.get();
     if (!app || !app->settings().commandBars) throw Error(ErrorCode::NotSupported);
@@ -53,23 +54,23 @@ Ref<Object> Inspector::commandBars() {
   return commandBars_;
 }
 
-Variant Inspector::dispatch(std::string_view name, CallKind kind, Args& args) {
+Variant ItemWindow::dispatch(std::string_view name, CallKind kind, Args& args) {
   if (closed_)
     throw Error(kWindowClosed,
                 "The Inspector has been closed and cannot be used for further operations.");
-  return TableObject<Inspector>::dispatch(name, kind, args);
+  return TableObject<ItemWindow>::dispatch(name, kind, args);
 }
 
-const DispatchTable<Inspector>& Inspector::table() {
-  static const DispatchTable<Inspector> t = [] {
-    DispatchTable<Inspector> d;
-    d.get("CurrentItem", [](Inspector& i, Args&) { return Variant(Ref<Object>(i.item_)); });
-    d.get("CommandBars", [](Inspector& i, Args&) { return Variant(i.commandBars()); });
-    d.method("Activate", [](Inspector& i, Args&) {
+const DispatchTable<ItemWindow>& ItemWindow::table() {
+  static const DispatchTable<ItemWindow> t = [] {
+    DispatchTable<ItemWindow> d;
+    d.get("CurrentItem", [](ItemWindow& i, Args&) { return Variant(Ref<Object>(i.item_)); });
+    d.get("CommandBars", [](ItemWindow& i, Args&) { return Variant(i.commandBars()); });
+    d.method("Activate", [](ItemWindow& i, Args&) {
       i.activate();
       return Variant();
     });
-    d.method("Close", [](Inspector& i, Args& a) {
+    d.method("Close", [](ItemWindow& i, Args& a) {
       i.close(saveModeArg(requiredArg(a, 0)));
       return Variant();
     });

@@ -8,7 +8,7 @@ namespace qh::testing {
 namespace {
 
 using Tags = std::vector<std::string>;
-using sim::outlook::Inspector;
+using sim::outlook::ItemWindow;
 
 class WithoutTaskPanes : public TagSettingsTest {
  protected:
@@ -25,7 +25,7 @@ TEST_F(WithoutTaskPanes, TheInspectorGetsOnlyItsBarAndNothingIsLogged) {
   startAddin();
   ASSERT_EQ(host().taskPanes(), nullptr);
   auto time = addTime("Review", "Support");
-  Ref<Inspector> inspector = outlook().openInspector(*time);
+  Ref<ItemWindow> inspector = outlook().openInspector(*time);
 
   Ref<sim::CommandBarComboBox> box = barTagBox(*inspector);
   ASSERT_TRUE(box);
@@ -67,7 +67,7 @@ TEST_P(WithoutControlLibrary, TheInspectorGetsItsBarAndTheLogOnePaneLine) {
   removeControlLibrary();
   clearLog(system());
   auto time = addTime("Review");
-  Ref<Inspector> inspector = outlook().openInspector(*time);
+  Ref<ItemWindow> inspector = outlook().openInspector(*time);
 
   EXPECT_TRUE(barTagBox(*inspector));
   EXPECT_TRUE(host().taskPanes()->panesOf(*inspector).empty());

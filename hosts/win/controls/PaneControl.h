@@ -32,11 +32,11 @@ namespace qh::win {
 // Its IDispatch also answers the model's members beyond the interface (its caption, its
 // label and tag box by name), so that a host which drives the model by name, as the
 // simulated host does, reaches the same control through COM.
-class InspectorPaneControl final : public DualDispatch<_InspectorPane>,
-                                   public IProvideClassInfo2,
-                                   public IConnectionPointContainer,
-                                   public ISupportErrorInfo,
-                                   public InPlaceControl {
+class PaneControl final : public DualDispatch<_InspectorPane>,
+                          public IProvideClassInfo2,
+                          public IConnectionPointContainer,
+                          public ISupportErrorInfo,
+                          public InPlaceControl {
  public:
   // A new control with its first reference; raises when the module's parts cannot be made.
   static ComPtr<IUnknown> create();
@@ -62,8 +62,8 @@ class InspectorPaneControl final : public DualDispatch<_InspectorPane>,
   Object& automationObject() noexcept override;
 
  private:
-  InspectorPaneControl(ServerModule& module, std::shared_ptr<ObjectBridge> bridge);
-  ~InspectorPaneControl() override;
+  PaneControl(ServerModule& module, std::shared_ptr<ObjectBridge> bridge);
+  ~PaneControl() override;
 
   template <class Call>
   HRESULT guarded(Call call) noexcept;
