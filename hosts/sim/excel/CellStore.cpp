@@ -10,11 +10,6 @@ constexpr std::size_t kCellsPerRow = 4;
 
 }  // namespace
 
-CellStore::Row::iterator CellStore::firstAtOrAfter(Row& cells, int column) {
-  return std::lower_bound(cells.begin(), cells.end(), column,
-                          [](const auto& cell, int c) { return cell.first < c; });
-}
-
 void CellStore::set(int row, int column, CellValue v) {
   if (v.isEmpty()) {
     clear(CellArea::cell(row, column));
@@ -42,8 +37,7 @@ const CellValue& CellStore::get(int row, int column) const {
   const auto r = rows_.find(row);
   if (r == rows_.end()) return kEmpty;
   const Row& cells = r->second;
-  const auto c = std::lower_bound(cells.begin(), cells.end(), column,
-                                  [](const auto& cell, int col) { return cell.first < col; });
+  const auto c = firstAtOrAfter(cells, column);
   return c == cells.end() || c->first != column ? kEmpty : c->second;
 }
 

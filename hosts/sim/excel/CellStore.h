@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <map>
 #include <utility>
@@ -40,7 +41,12 @@ class CellStore {
 
  private:
   using Row = std::vector<std::pair<int, CellValue>>;
-  static Row::iterator firstAtOrAfter(Row& cells, int column);
+  // The first cell of a row at column or right of it (Row or const Row).
+  template <class R>
+  static auto firstAtOrAfter(R& cells, int column) {
+    return std::lower_bound(cells.begin(), cells.end(), column,
+                            [](const auto& cell, int c) { return cell.first < c; });
+  }
 
   std::map<int, Row> rows_;
   std::size_t count_ = 0;

@@ -50,8 +50,7 @@ class EventProperties {
                                                   "X-MICROSOFT-MSNCALENDAR-ALLDAYEVENT"};
     for (std::string_view n : kNames)
       if (equalsIgnoreCase(name, n)) return true;
-    return name.size() > kUserPropertyPrefix.size() &&
-           startsWithIgnoreCase(name, kUserPropertyPrefix);
+    return isUserPropertyName(name);
   }
 
   std::vector<ContentLine> lines_;

@@ -67,9 +67,13 @@ std::optional<UserProperty> readTyped(const ContentLine& line, const std::string
 
 }  // namespace
 
+bool isUserPropertyName(std::string_view propertyName) {
+  return propertyName.size() > kUserPropertyPrefix.size() &&
+         startsWithIgnoreCase(propertyName, kUserPropertyPrefix);
+}
+
 bool isUserPropertyLine(const ContentLine& line) {
-  return line.name.size() > kUserPropertyPrefix.size() &&
-         startsWithIgnoreCase(line.name, kUserPropertyPrefix);
+  return isUserPropertyName(line.name);
 }
 
 UserPropertyReading readUserProperty(const ContentLine& line, icalcomponent* calendar,

@@ -17,6 +17,7 @@ namespace qh::sim::mailbox {
 
 inline constexpr std::string_view kUserPropertyPrefix = "X-QUILLHOUR-";
 
+bool isUserPropertyName(std::string_view propertyName);
 bool isUserPropertyLine(const ContentLine& line);
 
 struct UserPropertyReading {

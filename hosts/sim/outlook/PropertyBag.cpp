@@ -56,17 +56,14 @@ const Variant& PropertyBag::get(std::string_view name) const {
 }
 
 void PropertyBag::set(std::string_view name, const Variant& value) {
-  const std::ptrdiff_t i = indexOf(name);
-  if (i < 0) throw Error(ErrorCode::NotSupported);
-  // The new value is converted before the values are copied, so a failing conversion leaves
-  // them shared.
-  Variant converted = convertLike((*values_)[static_cast<std::size_t>(i)], value);
-  ownValues()[static_cast<std::size_t>(i)] = std::move(converted);
+  set(name, Variant(value));
 }
 
 void PropertyBag::set(std::string_view name, Variant&& value) {
   const std::ptrdiff_t i = indexOf(name);
   if (i < 0) throw Error(ErrorCode::NotSupported);
+  // The new value is converted before the values are copied, so a failing conversion leaves
+  // them shared.
   const Variant& like = (*values_)[static_cast<std::size_t>(i)];
   Variant converted = value.type() == like.type() ? std::move(value) : convertLike(like, value);
   ownValues()[static_cast<std::size_t>(i)] = std::move(converted);

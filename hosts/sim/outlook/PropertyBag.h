@@ -26,7 +26,7 @@ class PropertyBag {
   // Raises Error(NotSupported) for a property that was never declared.
   const Variant& get(std::string_view name) const;
   void set(std::string_view name, const Variant& value);
-  // The same, taking over a value that already has the declared type instead of copying it.
+  // The same, taking over a value that already has the declared type.
   void set(std::string_view name, Variant&& value);
   // True when both bags hold the very same values, as a copy does until either changes.
   bool sharesValuesWith(const PropertyBag& other) const { return values_ == other.values_; }
