@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/app/LibicalView.h"
-#include "tests/app/ProgramRun.h"
+#include "tests/app/OnExampleCalendar.h"
 #include "tests/simexcel/XlsxReader.h"
 
 namespace qh::app::testing {
@@ -19,16 +19,13 @@ using ::testing::SizeIs;
 // Of the example's last week, ten Times are exported by default: three have no tag, the
 // lunch has a category that is no tag, and the kickoff follow-up (fortnight-15) carries the
 // mark of an earlier export.
-class ExportCommand : public ::testing::Test {
+class ExportCommand : public OnExampleCalendar {
  protected:
-  ExportCommand() : calendar(folder.exampleCalendar()) {}
-
   ProgramRun exportLastWeek(std::vector<std::string> options = {}) {
-    std::vector<std::string> args = {"--mailbox",           calendar, "--now",
-                                     "2026-12-04 17:30:00", "export", "--from",
-                                     "2026-11-30",          "--to",   "2026-12-04"};
+    std::vector<std::string> args = {
+        "--now", "2026-12-04 17:30:00", "export", "--from", "2026-11-30", "--to", "2026-12-04"};
     args.insert(args.end(), options.begin(), options.end());
-    return runQuillhour(args, folder.path());
+    return quillhour(args);
   }
   std::vector<std::string> uidsWith(const std::string& property) {
     std::vector<std::string> uids;
@@ -37,9 +34,6 @@ class ExportCommand : public ::testing::Test {
         uids.push_back(event.only("UID").front().substr(4, 12));
     return uids;
   }
-
-  TestFolder folder;
-  std::string calendar;
 };
 
 TEST_F(ExportCommand, ReportsTheTimesTheHoursPerTagAndWhereTheWorkbookIs) {

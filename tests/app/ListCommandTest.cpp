@@ -2,7 +2,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "tests/app/ProgramRun.h"
+#include "tests/app/OnExampleCalendar.h"
 
 namespace qh::app::testing {
 namespace {
@@ -11,20 +11,14 @@ using ::testing::Contains;
 using ::testing::ElementsAre;
 using ::testing::SizeIs;
 
-class ListCommand : public ::testing::Test {
+class ListCommand : public OnExampleCalendar {
  protected:
-  ListCommand() : calendar(folder.exampleCalendar()) {}
-
   std::vector<std::string> list(std::vector<std::string> extra = {}) {
-    std::vector<std::string> args = {"--mailbox", calendar, "list"};
-    args.insert(args.end(), extra.begin(), extra.end());
-    const ProgramRun run = runQuillhour(args, folder.path());
+    extra.insert(extra.begin(), "list");
+    const ProgramRun run = quillhour(extra);
     EXPECT_EQ(run.status, 0) << run.err;
     return linesOf(run.out);
   }
-
-  TestFolder folder;
-  std::string calendar;
 };
 
 TEST_F(ListCommand, ShowsEveryItemByStartWithItsFieldsSeparatedByTabs) {

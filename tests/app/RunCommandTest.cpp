@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/app/LibicalView.h"
-#include "tests/app/ProgramRun.h"
+#include "tests/app/OnExampleCalendar.h"
 
 namespace qh::app::testing {
 namespace {
@@ -13,20 +13,7 @@ using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::StartsWith;
 
-class RunCommand : public ::testing::Test {
- protected:
-  RunCommand() : calendar(folder.exampleCalendar()) {}
-
-  ProgramRun script(const std::string& lines, std::vector<std::string> options = {}) {
-    std::vector<std::string> args = {"--mailbox", calendar, "--now", "2026-12-04 17:30:00"};
-    args.insert(args.end(), options.begin(), options.end());
-    args.insert(args.end(), {"run", "-"});
-    return runQuillhour(args, folder.path(), lines);
-  }
-
-  TestFolder folder;
-  std::string calendar;
-};
+class RunCommand : public OnExampleCalendar {};
 
 TEST_F(RunCommand, ShowBarFollowsTheFolderAndTheSelection) {
   const ProgramRun run = script(

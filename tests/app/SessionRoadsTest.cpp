@@ -6,7 +6,7 @@
 #include <algorithm>
 
 #include "tests/app/LibicalView.h"
-#include "tests/app/ProgramRun.h"
+#include "tests/app/OnExampleCalendar.h"
 
 namespace qh::app::testing {
 namespace {
@@ -15,20 +15,7 @@ using ::testing::Contains;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 
-class SessionRoads : public ::testing::Test {
- protected:
-  SessionRoads() : calendar(folder.exampleCalendar()) {}
-
-  ProgramRun script(const std::string& lines, std::vector<std::string> options = {}) {
-    std::vector<std::string> args = {"--mailbox", calendar, "--now", "2026-12-04 17:30:00"};
-    args.insert(args.end(), options.begin(), options.end());
-    args.insert(args.end(), {"run", "-"});
-    return runQuillhour(args, folder.path(), lines);
-  }
-
-  TestFolder folder;
-  std::string calendar;
-};
+class SessionRoads : public OnExampleCalendar {};
 
 TEST_F(SessionRoads, ANewTimeSavedInItsWindowJoinsTheCalendarFile) {
   const ProgramRun run = script(

@@ -3,25 +3,19 @@
 #include <gtest/gtest.h>
 
 #include "tests/app/LibicalView.h"
-#include "tests/app/ProgramRun.h"
+#include "tests/app/OnExampleCalendar.h"
 
 namespace qh::app::testing {
 namespace {
 
 using ::testing::ElementsAre;
 
-class TagsCommand : public ::testing::Test {
+class TagsCommand : public OnExampleCalendar {
  protected:
-  TagsCommand() : calendar(folder.exampleCalendar()) {}
-
   ProgramRun tags(std::vector<std::string> extra = {}) {
-    std::vector<std::string> args = {"--mailbox", calendar, "tags"};
-    args.insert(args.end(), extra.begin(), extra.end());
-    return runQuillhour(args, folder.path());
+    extra.insert(extra.begin(), "tags");
+    return quillhour(extra);
   }
-
-  TestFolder folder;
-  std::string calendar;
 };
 
 TEST_F(TagsCommand, PrintsTheTagListOfTheSettingsItem) {
