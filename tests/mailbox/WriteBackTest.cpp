@@ -1,23 +1,13 @@
 // Writing changed entries back: only the lines of what changed are new.
 #include <gtest/gtest.h>
 
-#include "tests/mailbox/CalendarFiles.h"
 #include "tests/mailbox/Samples.h"
+#include "tests/mailbox/SavingTest.h"
 
 namespace qh::sim::mailbox::testing {
 namespace {
 
-class WriteBack : public ::testing::Test {
- protected:
-  template <class Change>
-  std::string afterSaving(const std::string& original, Change change) {
-    return savedAfter(folder_, original, change);
-  }
-  std::vector<CalendarEntry> reread() const {
-    return openIn(folder_.path("calendar.ics")).entries();
-  }
-  TempFolder folder_;
-};
+class WriteBack : public SavingTest {};
 
 TEST_F(WriteBack, UnchangedFilesComeBackByteForByte) {
   // Unknown and empty properties, which libical turns into X-LIC-ERROR, lines with trailing

@@ -1,23 +1,13 @@
 // Changed times keep the form the file gives them, or take the local zone where they must.
 #include <gtest/gtest.h>
 
-#include "tests/mailbox/CalendarFiles.h"
 #include "tests/mailbox/Samples.h"
+#include "tests/mailbox/SavingTest.h"
 
 namespace qh::sim::mailbox::testing {
 namespace {
 
-class WriteTimes : public ::testing::Test {
- protected:
-  template <class Change>
-  std::string afterSaving(const std::string& original, Change change) {
-    return savedAfter(folder_, original, change);
-  }
-  std::vector<CalendarEntry> reread() const {
-    return openIn(folder_.path("calendar.ics")).entries();
-  }
-  TempFolder folder_;
-};
+class WriteTimes : public SavingTest {};
 
 TEST_F(WriteTimes, MovedTimesKeepTheirZoneAndForm) {
   const std::string outlook = crlf(kOutlookSample);
