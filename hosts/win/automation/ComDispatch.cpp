@@ -4,7 +4,7 @@
 
 #include "hosts/win/automation/ComConnectionPoint.h"
 #include "hosts/win/automation/ComError.h"
-#include "hosts/win/automation/ConnectionPointEnumerator.h"
+#include "hosts/win/automation/SinglePointContainer.h"
 #include "hosts/win/automation/EventInterface.h"
 #include "hosts/win/automation/MemberCall.h"
 #include "hosts/win/automation/ObjectBridge.h"
@@ -73,26 +73,11 @@ HRESULT ComDispatch::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* par
 }
 
 HRESULT ComDispatch::EnumConnectionPoints(IEnumConnectionPoints** points) noexcept {
-  try {
-    if (!points) return E_POINTER;
-    *points =
-        ComPtr<IEnumConnectionPoints>(new ConnectionPointEnumerator({connectionPoint()})).detach();
-    return S_OK;
-  } catch (...) {
-    return hresultFromCurrentException();
-  }
+  return enumerateSinglePoint([this] { return connectionPoint(); }, points);
 }
 
 HRESULT ComDispatch::FindConnectionPoint(REFIID iid, IConnectionPoint** point) noexcept {
-  try {
-    if (!point) return E_POINTER;
-    *point = nullptr;
-    if (!IsEqualIID(iid, relay_->events().diid)) return CONNECT_E_NOCONNECTION;
-    *point = connectionPoint().detach();
-    return S_OK;
-  } catch (...) {
-    return hresultFromCurrentException();
-  }
+  return findSinglePoint(iid, relay_->events().diid, [this] { return connectionPoint(); }, point);
 }
 
 HRESULT ComDispatch::GetClassInfo(ITypeInfo** info) noexcept {

@@ -4,7 +4,7 @@
 
 #include "controls/PaneForm.h"
 #include "hosts/win/automation/ComConnectionPoint.h"
-#include "hosts/win/automation/ConnectionPointEnumerator.h"
+#include "hosts/win/automation/SinglePointContainer.h"
 #include "hosts/win/automation/ErrorInfo.h"
 #include "hosts/win/automation/VariantConversion.h"
 
@@ -104,26 +104,11 @@ HRESULT PaneControl::GetGUID(DWORD kind, GUID* guid) noexcept {
 }
 
 HRESULT PaneControl::EnumConnectionPoints(IEnumConnectionPoints** points) noexcept {
-  try {
-    if (!points) return E_POINTER;
-    *points =
-        ComPtr<IEnumConnectionPoints>(new ConnectionPointEnumerator({connectionPoint()})).detach();
-    return S_OK;
-  } catch (...) {
-    return hresultFromCurrentException();
-  }
+  return enumerateSinglePoint([this] { return connectionPoint(); }, points);
 }
 
 HRESULT PaneControl::FindConnectionPoint(REFIID iid, IConnectionPoint** point) noexcept {
-  try {
-    if (!point) return E_POINTER;
-    *point = nullptr;
-    if (!IsEqualIID(iid, DIID___InspectorPane)) return CONNECT_E_NOCONNECTION;
-    *point = connectionPoint().detach();
-    return S_OK;
-  } catch (...) {
-    return hresultFromCurrentException();
-  }
+  return findSinglePoint(iid, DIID___InspectorPane, [this] { return connectionPoint(); }, point);
 }
 
 ComPtr<IConnectionPoint> PaneControl::connectionPoint() {
