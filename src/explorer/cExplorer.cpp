@@ -1,6 +1,7 @@
 #include "explorer/cExplorer.h"
 
 #include "automation/Int16.h"
+#include "core/CommandBarLookup.h"
 #include "core/Globals.h"
 #include "core/HostConstants.h"
 #include "core/Log.h"
@@ -69,9 +70,7 @@ void cExplorer::Init(const Ref<Object>& oExplorer) {
 void cExplorer::AddCommandBar() {
   LoggedSteps steps("cExplorer:AddCommandBar:");
   if (!ExplorerCommandBar) {
-    if (Explorer)
-      if (Ref<Object> bars = Explorer->tryGetObject("CommandBars"))
-        ExplorerCommandBar = bars->tryGetObject("Item", core::kBarName);
+    ExplorerCommandBar = core::findCommandBar(Explorer.get(), core::kBarName);
     if (!ExplorerCommandBar)
       steps([&] {
         ExplorerCommandBar = use(use(Explorer.ref()).getObject("CommandBars"))
@@ -90,12 +89,10 @@ void cExplorer::AddCommandBar() {
 void cExplorer::addButton(LoggedSteps& steps, EventRef& member, const char* caption,
                           const char* tooltip, int faceId, bool beginGroup) {
   if (member) return;
-  if (ExplorerCommandBar)
-    if (Ref<Object> controls = ExplorerCommandBar->tryGetObject("Controls"))
-      if (Ref<Object> found = controls->tryGetObject("Item", caption)) {
-        steps([&] { member.set(found); });
-        return;
-      }
+  if (Ref<Object> found = core::findBarControl(ExplorerCommandBar.get(), caption)) {
+    steps([&] { member.set(found); });
+    return;
+  }
   steps([&] {
     member.set(use(use(ExplorerCommandBar).getObject("Controls"))
                    .getObject("Add", core::msoControlButton));
@@ -109,12 +106,10 @@ void cExplorer::addButton(LoggedSteps& steps, EventRef& member, const char* capt
 
 void cExplorer::addTagComboBox(LoggedSteps& steps) {
   if (TagComboBox) return;
-  if (ExplorerCommandBar)
-    if (Ref<Object> controls = ExplorerCommandBar->tryGetObject("Controls"))
-      if (Ref<Object> found = controls->tryGetObject("Item", "Tag:")) {
-        steps([&] { TagComboBox.set(found); });
-        return;
-      }
+  if (Ref<Object> found = core::findBarControl(ExplorerCommandBar.get(), "Tag:")) {
+    steps([&] { TagComboBox.set(found); });
+    return;
+  }
   steps([&] {
     TagComboBox.set(use(use(ExplorerCommandBar).getObject("Controls"))
                         .getObject("Add", core::msoControlComboBox));

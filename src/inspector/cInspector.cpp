@@ -1,6 +1,7 @@
 #include "inspector/cInspector.h"
 
 #include "core/AddinIdentity.h"
+#include "core/CommandBarLookup.h"
 #include "core/Globals.h"
 #include "core/HostConstants.h"
 #include "core/Log.h"
@@ -51,9 +52,7 @@ void cInspector::Init(const Ref<Object>& oInspector) {
 void cInspector::AddCommandBar() {
   LoggedSteps steps("cInspector:AddCommandBar:");
   if (!InspectorCommandBar) {
-    if (Inspector)
-      if (Ref<Object> bars = Inspector->tryGetObject("CommandBars"))
-        InspectorCommandBar = bars->tryGetObject("Item", core::kBarName);
+    InspectorCommandBar = core::findCommandBar(Inspector.get(), core::kBarName);
     if (!InspectorCommandBar)
       steps([&] {
         InspectorCommandBar = use(use(Inspector.ref()).getObject("CommandBars"))
@@ -63,13 +62,11 @@ void cInspector::AddCommandBar() {
   steps([&] { use(InspectorCommandBar).put("Protection", core::kBarProtection); });
   steps([&] { use(InspectorCommandBar).put("Visible", true); });
   if (TagComboBox) return;
-  if (InspectorCommandBar)
-    if (Ref<Object> controls = InspectorCommandBar->tryGetObject("Controls"))
-      if (Ref<Object> found = controls->tryGetObject("Item", "Tag:")) {
-        // A box already on the bar is adopted as it is: no refill, no text from the item.
-        steps([&] { TagComboBox.set(found); });
-        return;
-      }
+  if (Ref<Object> found = core::findBarControl(InspectorCommandBar.get(), "Tag:")) {
+    // A box already on the bar is adopted as it is: no refill, no text from the item.
+    steps([&] { TagComboBox.set(found); });
+    return;
+  }
   steps([&] {
     TagComboBox.set(use(use(InspectorCommandBar).getObject("Controls"))
                         .getObject("Add", core::msoControlComboBox));
