@@ -33,8 +33,6 @@ class DispatchTable {
     return *this;
   }
 
-  bool has(std::string_view name) const { return find(name) != nullptr; }
-
   // Raises Error(NotSupported) for a member the class does not have, or Error(NotSupported)
   // for a Put on a read-only property.
   Variant invoke(T& self, std::string_view name, CallKind kind, Args& args) const {

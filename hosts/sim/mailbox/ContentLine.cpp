@@ -68,14 +68,6 @@ bool ContentLine::is(std::string_view propertyName) const {
   return equalsIgnoreCase(name, propertyName);
 }
 
-bool ContentLine::isBegin(std::string_view component) const {
-  return is("BEGIN") && equalsIgnoreCase(value, component);
-}
-
-bool ContentLine::isEnd(std::string_view component) const {
-  return is("END") && equalsIgnoreCase(value, component);
-}
-
 bool ContentLine::hasParam(std::string_view paramName) const {
   for (const auto& p : params)
     if (equalsIgnoreCase(p.name, paramName)) return true;

@@ -24,8 +24,6 @@ struct ContentLine {
   std::string value;  // unfolded, still escaped
 
   bool is(std::string_view propertyName) const;  // name test, case-insensitive
-  bool isBegin(std::string_view component) const;
-  bool isEnd(std::string_view component) const;
   bool isBlank() const { return name.empty() && value.empty(); }
   // The parameter's value with surrounding quotes removed, or empty when it is absent.
   std::string param(std::string_view paramName) const;

@@ -20,7 +20,6 @@ namespace qh::sim::outlook {
 class PropertyBag {
  public:
   void declare(std::string name, Variant initial);
-  bool has(std::string_view name) const { return find(name) != nullptr; }
   // The value, or null for a property that was never declared.
   const Variant* find(std::string_view name) const;
   // Raises Error(NotSupported) for a property that was never declared.
