@@ -1,16 +1,11 @@
 #include "hosts/sim/system/ModuleLoader.h"
 
-#include <dlfcn.h>
-
 #include <algorithm>
-
-#include "automation/Error.h"
-#include "hosts/sim/system/LocalPath.h"
 
 namespace qh::sim {
 
 ModuleLoader::~ModuleLoader() {
-  for (auto it = modules_.rbegin(); it != modules_.rend(); ++it) dlclose(it->second);
+  for (auto it = modules_.rbegin(); it != modules_.rend(); ++it) closeModule(it->second);
 }
 
 bool ModuleLoader::isLoaded(const std::string& path) const {
@@ -21,19 +16,13 @@ bool ModuleLoader::isLoaded(const std::string& path) const {
 void* ModuleLoader::handle(const std::string& path) {
   for (const auto& [loadedPath, handle] : modules_)
     if (loadedPath == path) return handle;
-  void* handle = dlopen(toLocalPath(path).c_str(), RTLD_NOW | RTLD_LOCAL);
-  if (!handle) {
-    const char* why = dlerror();
-    throw Error(static_cast<std::int32_t>(ErrorCode::FileNotFound), why ? why : "File not found");
-  }
-  modules_.emplace_back(path, handle);
-  return handle;
+  void* module = openModule(path);
+  modules_.emplace_back(path, module);
+  return module;
 }
 
 void* ModuleLoader::symbol(const std::string& path, const char* name) {
-  void* module = handle(path);
-  dlerror();
-  return dlsym(module, name);
+  return findSymbol(handle(path), name);
 }
 
 }  // namespace qh::sim

@@ -6,7 +6,9 @@
 
 namespace qh::sim {
 
-// The simulated system's loader of in-process servers (dlopen standing in for LoadLibrary).
+// The simulated system's loader of in-process servers (dlopen standing in for LoadLibrary;
+// the Windows build brings LoadLibrary itself). Each build provides openModule, closeModule
+// and findSymbol; the bookkeeping is shared.
 // A module stays loaded until the loader ends: objects a module made may outlive every
 // reference the host keeps to the module, so the owner of this loader must outlive them all.
 class ModuleLoader {
@@ -25,6 +27,10 @@ class ModuleLoader {
 
  private:
   void* handle(const std::string& path);
+  // The platform's loader. openModule raises Error(FileNotFound) with its message.
+  static void* openModule(const std::string& path);
+  static void closeModule(void* module);
+  static void* findSymbol(void* module, const char* name);
 
   std::vector<std::pair<std::string, void*>> modules_;  // path as given, handle
 };
