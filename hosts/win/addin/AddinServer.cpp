@@ -14,8 +14,7 @@
 using qh::win::ServerModule;
 
 STDAPI DllGetClassObject(REFCLSID clsid, REFIID iid, void** object) {
-  return qh::win::classObjectFor(clsid, CLSID_Connect, &qh::win::ConnectClass::create, iid,
-                                 object);
+  return qh::win::classObjectFor(clsid, CLSID_Connect, &qh::win::ConnectClass::create, iid, object);
 }
 
 STDAPI DllCanUnloadNow() {

@@ -4,10 +4,10 @@
 
 #include "hosts/win/automation/ComConnectionPoint.h"
 #include "hosts/win/automation/ComError.h"
-#include "hosts/win/automation/SinglePointContainer.h"
 #include "hosts/win/automation/EventInterface.h"
 #include "hosts/win/automation/MemberCall.h"
 #include "hosts/win/automation/ObjectBridge.h"
+#include "hosts/win/automation/SinglePointContainer.h"
 #include "hosts/win/automation/WideText.h"
 
 namespace qh::win {
@@ -77,7 +77,8 @@ HRESULT ComDispatch::EnumConnectionPoints(IEnumConnectionPoints** points) noexce
 }
 
 HRESULT ComDispatch::FindConnectionPoint(REFIID iid, IConnectionPoint** point) noexcept {
-  return findSinglePoint(iid, relay_->events().diid, [this] { return connectionPoint(); }, point);
+  return findSinglePoint(
+      iid, relay_->events().diid, [this] { return connectionPoint(); }, point);
 }
 
 HRESULT ComDispatch::GetClassInfo(ITypeInfo** info) noexcept {

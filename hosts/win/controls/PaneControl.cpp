@@ -4,8 +4,8 @@
 
 #include "controls/PaneForm.h"
 #include "hosts/win/automation/ComConnectionPoint.h"
-#include "hosts/win/automation/SinglePointContainer.h"
 #include "hosts/win/automation/ErrorInfo.h"
+#include "hosts/win/automation/SinglePointContainer.h"
 #include "hosts/win/automation/VariantConversion.h"
 
 namespace qh::win {
@@ -108,7 +108,8 @@ HRESULT PaneControl::EnumConnectionPoints(IEnumConnectionPoints** points) noexce
 }
 
 HRESULT PaneControl::FindConnectionPoint(REFIID iid, IConnectionPoint** point) noexcept {
-  return findSinglePoint(iid, DIID___InspectorPane, [this] { return connectionPoint(); }, point);
+  return findSinglePoint(
+      iid, DIID___InspectorPane, [this] { return connectionPoint(); }, point);
 }
 
 ComPtr<IConnectionPoint> PaneControl::connectionPoint() {
