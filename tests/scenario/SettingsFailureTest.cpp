@@ -9,7 +9,6 @@ using Tags = std::vector<std::string>;
 using SettingsFailure = TagSettingsTest;
 
 constexpr const char* kSaveTag = "SettingsForm:Save_Click:";
-const std::string kNotSet = "Object variable not set";
 
 // Opens the settings dialog on a started add-in, adds one tag and leaves the log empty.
 class SettingsSaving : public TagSettingsTest {
