@@ -3,7 +3,7 @@
 formats the Windows resource compiler takes.
 
 The product's symbol is a clock whose minute hand is a quill: the hour that gets written down.
-Every picture is drawn here from a few shapes (circles, rings, thick lines, polygons), each
+Every picture is drawn here from a few shapes (circles, thick lines, boxes, polygons), each
 given as a signed distance to its outline, so that a pixel's coverage follows from one distance
 and edges are smooth at every size. Only +, -, *, / and square roots are used, so the output is
 the same byte for byte wherever this runs.
@@ -67,10 +67,6 @@ def segment_distance(px, py, ax, ay, bx, by):
 
 def circle(cx, cy, r):
     return lambda x, y: length(x - cx, y - cy) - r
-
-
-def ring(cx, cy, r, width):
-    return lambda x, y: abs(length(x - cx, y - cy) - r) - width / 2.0
 
 
 def line(ax, ay, bx, by, width):
