@@ -24,8 +24,8 @@ std::string assetFile(const char* name) {
   return bytes.str();
 }
 
-std::string resourceBytes(HMODULE module, int id, LPCWSTR type) {
-  HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(id), type);
+std::string resourceBytes(HMODULE module, int id, LPCSTR type) {
+  HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(id), type);
   if (!found) return "(none)";
   const void* data = LockResource(LoadResource(module, found));
   return std::string(static_cast<const char*>(data), SizeofResource(module, found));
@@ -39,20 +39,18 @@ T read(const std::string& bytes, size_t offset) {
   return value;
 }
 
-// An icon or cursor group: "width:bits" of each image, and the id of its own resource. In a
-// cursor group the height is doubled and the two fields after it are planes and bits.
+// An icon or cursor group: the width of each image and the id of its own resource (a cursor
+// group's entries start with a 16-bit width, an icon group's with an 8-bit one).
 struct GroupImage {
-  std::string shape;
+  int width;
   WORD id;
 };
 std::vector<GroupImage> groupOf(const std::string& group, bool cursor) {
   std::vector<GroupImage> images;
   const auto count = read<WORD>(group, 4);
-  for (size_t i = 0, at = 6; i < count; ++i, at += 14) {
-    const int width = cursor ? read<WORD>(group, at) : read<BYTE>(group, at);
-    images.push_back({std::to_string(width) + ":" + std::to_string(read<WORD>(group, at + 6)),
-                      read<WORD>(group, at + 12)});
-  }
+  for (size_t i = 0, at = 6; i < count; ++i, at += 14)
+    images.push_back(
+        {cursor ? read<WORD>(group, at) : read<BYTE>(group, at), read<WORD>(group, at + 12)});
   return images;
 }
 
@@ -116,26 +114,28 @@ TEST_P(ServerResources, CarryTheProductsIconPicturesAndPointer) {
   const std::string ico = assetFile("quillhour.ico");
   const std::vector<GroupImage> icons =
       groupOf(resourceBytes(module, QH_IDI_PRODUCT, RT_GROUP_ICON), false);
+  const int sizes[] = {16, 32, 48};
   ASSERT_EQ(icons.size(), 3u);
   for (size_t i = 0; i < icons.size(); ++i) {
-    EXPECT_EQ(icons[i].shape, std::to_string(16 << i) + ":32");
+    EXPECT_EQ(icons[i].width, sizes[i]);
     const std::string image = resourceBytes(module, icons[i].id, RT_ICON);
-    EXPECT_EQ(read<WORD>(image, 14), 32) << "bits of the image's own header";
+    EXPECT_EQ(read<WORD>(image, 14), 32) << "bits a pixel, in the image's own header";
     EXPECT_EQ(image, fileImage(ico, i));
-    const Loaded loaded = loadedImage(module, QH_IDI_PRODUCT, IMAGE_ICON, 16 << i);
+    const Loaded loaded = loadedImage(module, QH_IDI_PRODUCT, IMAGE_ICON, sizes[i]);
     EXPECT_TRUE(loaded.icon);
-    EXPECT_EQ(loaded.width, 16 << i);
-    EXPECT_EQ(loaded.height, 16 << i);
+    EXPECT_EQ(loaded.width, sizes[i]);
+    EXPECT_EQ(loaded.height, sizes[i]);
   }
 
   // The link pointer: one 32-pixel image of 32 bits, hot spot at the fingertip (10, 1).
   const std::vector<GroupImage> cursors =
       groupOf(resourceBytes(module, QH_IDC_LINK, RT_GROUP_CURSOR), true);
   ASSERT_EQ(cursors.size(), 1u);
-  EXPECT_EQ(cursors[0].shape, "32:32");
+  EXPECT_EQ(cursors[0].width, 32);
   const std::string cursor = resourceBytes(module, cursors[0].id, RT_CURSOR);
   EXPECT_EQ(cursor, std::string("\x0A\0\x01\0", 4) + fileImage(assetFile("link.cur"), 0))
       << "the hot spot, then the file's image";
+  EXPECT_EQ(read<WORD>(cursor, 4 + 14), 32) << "bits a pixel";
   const Loaded pointer = loadedImage(module, QH_IDC_LINK, IMAGE_CURSOR, 0);
   EXPECT_FALSE(pointer.icon);
   EXPECT_EQ(pointer.width, 32);
