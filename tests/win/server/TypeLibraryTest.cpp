@@ -66,6 +66,62 @@ std::vector<std::string> vtableOf(ITypeLib& library, REFIID iid) {
 
 using Functions = std::vector<std::string>;
 
+// A parameter's type as an IDL declaration spells it ("BSTR*", "SAFEARRAY(BSTR)*").
+std::string typeText(ITypeInfo& info, const TYPEDESC& type) {
+  switch (type.vt) {
+    case VT_PTR:
+      return typeText(info, *type.lptdesc) + "*";
+    case VT_SAFEARRAY:
+      return "SAFEARRAY(" + typeText(info, *type.lptdesc) + ")";
+    case VT_DISPATCH:
+      return "IDispatch*";
+    case VT_BSTR:
+      return "BSTR";
+    case VT_VARIANT:
+      return "VARIANT";
+    default:
+      return "vt " + std::to_string(type.vt);
+  }
+}
+
+// "Name([in, out] Type Parameter, ...)" for each function of an interface's vtable half.
+std::vector<std::string> signaturesOf(ITypeLib& library, REFIID iid) {
+  ComPtr<ITypeInfo> info;
+  throwIfFailed(library.GetTypeInfoOfGuid(iid, info.put()));
+  HREFTYPE vtableHalf = 0;
+  if (SUCCEEDED(info->GetRefTypeOfImplType(-1, &vtableHalf))) {
+    ComPtr<ITypeInfo> dual;
+    throwIfFailed(info->GetRefTypeInfo(vtableHalf, dual.put()));
+    info = dual;
+  }
+  TYPEATTR* attributes = nullptr;
+  throwIfFailed(info->GetTypeAttr(&attributes));
+  std::vector<std::string> signatures;
+  for (UINT i = 0; i < attributes->cFuncs; ++i) {
+    FUNCDESC* function = nullptr;
+    throwIfFailed(info->GetFuncDesc(i, &function));
+    BSTR raw[8] = {};
+    UINT count = 0;
+    info->GetNames(function->memid, raw, 8, &count);
+    std::vector<std::string> names;
+    for (UINT n = 0; n < count; ++n) names.push_back(Bstr::adopt(raw[n]).toUtf8());
+    std::string text = (count ? names[0] : "?") + "(";
+    for (SHORT p = 0; p < function->cParams; ++p) {
+      const ELEMDESC& parameter = function->lprgelemdescParam[p];
+      const USHORT flags = parameter.paramdesc.wParamFlags;
+      text += std::string(p ? ", " : "") + "[" + (flags & PARAMFLAG_FIN ? "in" : "") +
+              (flags & PARAMFLAG_FIN && flags & PARAMFLAG_FOUT ? ", " : "") +
+              (flags & PARAMFLAG_FOUT ? "out" : "") + "] " +
+              typeText(*info.get(), parameter.tdesc) + " " +
+              (static_cast<UINT>(p + 1) < count ? names[p + 1] : "?");
+    }
+    signatures.push_back(text + ")");
+    info->ReleaseFuncDesc(function);
+  }
+  info->ReleaseTypeAttr(attributes);
+  return signatures;
+}
+
 IID microsoftIid(unsigned long data1) {
   return IID{data1, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
 }
@@ -99,11 +155,17 @@ TEST(TypeLibraryTest, TheControlLibraryCarriesThePaneControlsIdentity) {
   TLIBATTR* attributes = nullptr;
   ASSERT_EQ(library->GetLibAttr(&attributes), S_OK);
   EXPECT_EQ(textOf(attributes->guid), controls::kLibraryId);
+  EXPECT_EQ(attributes->lcid, 0x409u) << "English (United States)";
   library->ReleaseTLibAttr(attributes);
 
   EXPECT_EQ(vtableOf(*library.get(), guidOf(controls::kPaneInterfaceId)),
             (Functions{"7:1610809344:SetAppointmentItem", "8:1610809345:FillTagComboBox",
                        "9:1610809346:SetTagComboBoxText"}));
+  // Each argument by reference, of its declared type.
+  EXPECT_EQ(signaturesOf(*library.get(), guidOf(controls::kPaneInterfaceId)),
+            (Functions{"SetAppointmentItem([in, out] IDispatch** Item)",
+                       "FillTagComboBox([in, out] SAFEARRAY(BSTR)* Arr)",
+                       "SetTagComboBoxText([in, out] BSTR* Text)"}));
   EXPECT_EQ(vtableOf(*library.get(), guidOf(controls::kPaneEventsId)), Functions{})
       << "the event interface has no events";
 
