@@ -3,6 +3,7 @@
 // and the GUIDs each deliverable is registered under.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -37,8 +38,12 @@ ComPtr<ITypeLib> typeLibraryOf(const std::string& library) {
   return typeLibrary;
 }
 
-// "slot:memid:name" for each function of an interface's vtable half.
-std::vector<std::string> vtableOf(ITypeLib& library, REFIID iid) {
+using Functions = std::vector<std::string>;
+
+// One text for each function of an interface's vtable half, as `describe` writes it from the
+// function's description and names (the function's, then its parameters').
+template <class Describe>
+Functions functionsOf(ITypeLib& library, REFIID iid, Describe describe) {
   ComPtr<ITypeInfo> info;
   throwIfFailed(library.GetTypeInfoOfGuid(iid, info.put()));
   HREFTYPE vtableHalf = 0;
@@ -49,30 +54,38 @@ std::vector<std::string> vtableOf(ITypeLib& library, REFIID iid) {
   }
   TYPEATTR* attributes = nullptr;
   throwIfFailed(info->GetTypeAttr(&attributes));
-  std::vector<std::string> functions;
+  Functions functions;
   for (UINT i = 0; i < attributes->cFuncs; ++i) {
     FUNCDESC* function = nullptr;
     throwIfFailed(info->GetFuncDesc(i, &function));
-    Bstr name;
+    BSTR raw[8] = {};
     UINT count = 0;
-    info->GetNames(function->memid, name.put(), 1, &count);
-    functions.push_back(std::to_string(function->oVft / sizeof(void*)) + ":" +
-                        std::to_string(function->memid) + ":" + name.toUtf8());
+    info->GetNames(function->memid, raw, 8, &count);
+    std::vector<std::string> names;
+    for (UINT n = 0; n < count; ++n) names.push_back(Bstr::adopt(raw[n]).toUtf8());
+    names.resize(std::max<size_t>(names.size(), function->cParams + 1), "?");
+    functions.push_back(describe(*function, names));
     info->ReleaseFuncDesc(function);
   }
   info->ReleaseTypeAttr(attributes);
   return functions;
 }
 
-using Functions = std::vector<std::string>;
+// "slot:memid:name" for each function.
+Functions vtableOf(ITypeLib& library, REFIID iid) {
+  return functionsOf(library, iid, [](const FUNCDESC& function, const auto& names) {
+    return std::to_string(function.oVft / sizeof(void*)) + ":" + std::to_string(function.memid) +
+           ":" + names[0];
+  });
+}
 
 // A parameter's type as an IDL declaration spells it ("BSTR*", "SAFEARRAY(BSTR)*").
-std::string typeText(ITypeInfo& info, const TYPEDESC& type) {
+std::string typeText(const TYPEDESC& type) {
   switch (type.vt) {
     case VT_PTR:
-      return typeText(info, *type.lptdesc) + "*";
+      return typeText(*type.lptdesc) + "*";
     case VT_SAFEARRAY:
-      return "SAFEARRAY(" + typeText(info, *type.lptdesc) + ")";
+      return "SAFEARRAY(" + typeText(*type.lptdesc) + ")";
     case VT_DISPATCH:
       return "IDispatch*";
     case VT_BSTR:
@@ -84,42 +97,19 @@ std::string typeText(ITypeInfo& info, const TYPEDESC& type) {
   }
 }
 
-// "Name([in, out] Type Parameter, ...)" for each function of an interface's vtable half.
-std::vector<std::string> signaturesOf(ITypeLib& library, REFIID iid) {
-  ComPtr<ITypeInfo> info;
-  throwIfFailed(library.GetTypeInfoOfGuid(iid, info.put()));
-  HREFTYPE vtableHalf = 0;
-  if (SUCCEEDED(info->GetRefTypeOfImplType(-1, &vtableHalf))) {
-    ComPtr<ITypeInfo> dual;
-    throwIfFailed(info->GetRefTypeInfo(vtableHalf, dual.put()));
-    info = dual;
-  }
-  TYPEATTR* attributes = nullptr;
-  throwIfFailed(info->GetTypeAttr(&attributes));
-  std::vector<std::string> signatures;
-  for (UINT i = 0; i < attributes->cFuncs; ++i) {
-    FUNCDESC* function = nullptr;
-    throwIfFailed(info->GetFuncDesc(i, &function));
-    BSTR raw[8] = {};
-    UINT count = 0;
-    info->GetNames(function->memid, raw, 8, &count);
-    std::vector<std::string> names;
-    for (UINT n = 0; n < count; ++n) names.push_back(Bstr::adopt(raw[n]).toUtf8());
-    std::string text = (count ? names[0] : "?") + "(";
-    for (SHORT p = 0; p < function->cParams; ++p) {
-      const ELEMDESC& parameter = function->lprgelemdescParam[p];
+// "Name([in, out] Type Parameter, ...)" for each function.
+Functions signaturesOf(ITypeLib& library, REFIID iid) {
+  return functionsOf(library, iid, [](const FUNCDESC& function, const auto& names) {
+    std::string text = names[0] + "(";
+    for (SHORT p = 0; p < function.cParams; ++p) {
+      const ELEMDESC& parameter = function.lprgelemdescParam[p];
       const USHORT flags = parameter.paramdesc.wParamFlags;
-      text += std::string(p ? ", " : "") + "[" + (flags & PARAMFLAG_FIN ? "in" : "") +
-              (flags & PARAMFLAG_FIN && flags & PARAMFLAG_FOUT ? ", " : "") +
-              (flags & PARAMFLAG_FOUT ? "out" : "") + "] " +
-              typeText(*info.get(), parameter.tdesc) + " " +
-              (static_cast<UINT>(p + 1) < count ? names[p + 1] : "?");
+      const bool in = flags & PARAMFLAG_FIN, out = flags & PARAMFLAG_FOUT;
+      text += std::string(p ? ", " : "") + "[" + (in ? "in" : "") + (in && out ? ", " : "") +
+              (out ? "out" : "") + "] " + typeText(parameter.tdesc) + " " + names[p + 1];
     }
-    signatures.push_back(text + ")");
-    info->ReleaseFuncDesc(function);
-  }
-  info->ReleaseTypeAttr(attributes);
-  return signatures;
+    return text + ")";
+  });
 }
 
 IID microsoftIid(unsigned long data1) {
