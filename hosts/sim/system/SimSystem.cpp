@@ -14,11 +14,11 @@ namespace {
 using platform::RegistryRoot;
 
 constexpr std::int32_t kCantCreateObject = 429;
+constexpr const char* kCantCreateObjectText = "ActiveX component can't create object";
 
 // The access rights that change a key: KEY_SET_VALUE, KEY_CREATE_SUB_KEY, KEY_CREATE_LINK,
 // DELETE, WRITE_DAC and WRITE_OWNER.
 constexpr std::uint32_t kChangeRights = 0x0002 | 0x0004 | 0x0020 | 0x10000 | 0x40000 | 0x80000;
-constexpr const char* kCantCreateObjectText = "ActiveX component can't create object";
 
 // A target with a URL scheme ("http:", "mailto:") is no local file; a drive letter is no scheme.
 bool hasScheme(const std::string& target) {
