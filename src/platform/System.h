@@ -66,6 +66,7 @@ class System {
   // RegOpenKeyExA, RegQueryValueExA and RegCloseKey, with their results (0 on success).
   // queryValue writes at most `size` bytes into data (which may be null to ask the size),
   // sets size to the value's size in bytes, and answers kRegMoreData when it does not fit.
+  // Text values (REG_SZ, REG_EXPAND_SZ, REG_MULTI_SZ) come as UTF-8, sizes counting its bytes.
   virtual long regOpenKey(RegistryRoot root, const std::string& subKey, std::uint32_t options,
                           std::uint32_t access, RegistryKey& key) = 0;
   virtual long regQueryValue(RegistryKey key, const std::string& name, std::uint32_t& type,

@@ -20,6 +20,9 @@ namespace qh::sim {
 // existence tests, records of what was started or opened, the list of shown dialogs, and COM
 // activation of in-process servers registered in its registry.
 //
+// The user is not an administrator, as Outlook runs: opening a key of HKEY_LOCAL_MACHINE
+// with any right to change it is refused with ERROR_ACCESS_DENIED.
+//
 // It must outlive every object of the host and every object a loaded module made: it closes
 // the modules when it ends.
 class SimSystem : public platform::System {
@@ -43,6 +46,7 @@ class SimSystem : public platform::System {
   // The shell's answers: success (any value above 32), and SE_ERR_FNF for a missing file.
   static constexpr std::int32_t kShellOpened = 42;
   static constexpr std::int32_t kShellFileNotFound = 2;
+  static constexpr long kAccessDenied = 5;  // ERROR_ACCESS_DENIED
 
   SimSystem();
   ~SimSystem() override;
