@@ -22,7 +22,7 @@ using qh::bench::Measure;
 
 // A calendar of about `megabytes` MB of ordinary Times.
 std::string largeCalendar(int megabytes) {
-  const int times = megabytes * 1'000'000 / 330;
+  const int times = megabytes * 1'000'000 / 245;  // about 245 bytes a Time
   return qh::bench::generateCalendar(times);
 }
 

@@ -8,11 +8,14 @@
 #include <regex>
 
 #include "tests/app/OnExampleCalendar.h"
+#include "tests/simexcel/XlsxReader.h"
 
 namespace qh::app::testing {
 namespace {
 
 namespace fs = std::filesystem;
+using qh::sim::readXlsx;
+using qh::sim::XlsxBook;
 using ::testing::HasSubstr;
 using ::testing::Not;
 
@@ -47,7 +50,7 @@ class CalendarSafety : public OnExampleCalendar {
 TEST_F(CalendarSafety, TwoProcessesTaggingAtOnceBothKeepTheirChange) {
   // Started at the same moment and one after the other, in both orders: the second waits for
   // the first and reads what it wrote.
-  for (const std::string delay : {"0", "0.05", "0.2"}) {
+  for (const char* delay : {"0", "0.05", "0.2"}) {
     for (int round = 0; round < 3; ++round) {
       const std::string original = readFile(calendar);
       const bool swap = round % 2 == 1;
@@ -165,7 +168,7 @@ TEST_F(CalendarSafety, OutputsNeverOverwriteInputs) {
   fs::create_symlink(calendar, folder.file("alias.ics"));
   fs::create_directory(folder.file("dir"));
   const std::string original = readFile(calendar);
-  for (const std::string out :
+  for (const std::string& out :
        {calendar, calendar + ".bak", std::string("alias.ics"), std::string("./calendar.ics"),
         std::string("dir"), std::string("missing/book.xlsx")}) {
     for (const bool mark : {false, true}) {
@@ -193,6 +196,8 @@ TEST_F(CalendarSafety, EveryRealWorldCalendarReads) {
   // Windows-1252 bytes in a SUMMARY (older Outlook), an override of the weekly team meeting,
   // a second VEVENT with the UID of another, and a cancellation without DTSTART.
   text = replacedAll(text, "SUMMARY:Atlas: code review", "SUMMARY:Atlas: Caf\xE9 review \x96 2");
+  // A control character XML 1.0 forbids.
+  text = replacedAll(text, "SUMMARY:Support tickets", "SUMMARY:Support\x01tickets");
   const std::string extra =
       "BEGIN:VEVENT\r\nUID:fortnight-08@example.com\r\n"
       "RECURRENCE-ID;TZID=\"W. Europe Standard Time\":20261202T100000\r\n"
@@ -232,13 +237,18 @@ TEST_F(CalendarSafety, EveryRealWorldCalendarReads) {
   expected = replacedAll(expected, "\x96 2\r\nCATEGORIES:Atlas", "\x96 2\r\nCATEGORIES:Support");
   EXPECT_EQ(readFile(calendar), expected);
 
-  // The export counts the moved meeting once (its series starts before the range), and the
-  // workbook takes the Windows-1252 text as Unicode.
+  // The workbook is valid XML (its reader refuses anything else) and holds the Windows-1252
+  // text as Unicode; the moved meeting is no row beside its series.
   const ProgramRun exported =
-      quillhour({"--now", "2026-12-04 17:30:00", "export", "--from", "2026-12-02", "--to",
-                 "2026-12-02", "--untagged", "--recurring", "-o", "book.xlsx"});
+      quillhour({"--now", "2026-12-04 17:30:00", "export", "--from", "2026-11-23", "--to",
+                 "2026-12-04", "--untagged", "--recurring", "-o", "book.xlsx"});
   ASSERT_EQ(exported.status, 0) << exported.err;
-  EXPECT_THAT(exported.out, Not(HasSubstr("moved")));
+  const XlsxBook book = readXlsx(folder.file("book.xlsx"));
+  std::vector<std::string> subjects;
+  for (const auto& [cell, value] : book.sheet("Quillhour").values)
+    if (cell[0] == 'D' && cell != "D3") subjects.push_back(value);
+  EXPECT_THAT(subjects, ::testing::Contains("Atlas: Caf\u00E9 review \u2013 2"));
+  EXPECT_THAT(subjects, ::testing::Not(::testing::Contains(HasSubstr("moved"))));
 }
 
 TEST_F(CalendarSafety, SmallerPoints) {

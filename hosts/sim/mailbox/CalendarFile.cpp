@@ -119,7 +119,10 @@ std::string stamp(std::time_t now) {
 
 }  // namespace
 
-CalendarFile::CalendarFile(std::string path) : path_(std::move(path)), target_(resolved(path_)) {}
+CalendarFile::CalendarFile(std::string path) : path_(std::move(path)), target_(resolved(path_)) {
+  struct stat info {};
+  linked_ = ::lstat(path_.c_str(), &info) == 0 && S_ISLNK(info.st_mode);
+}
 
 std::shared_ptr<const std::string> CalendarFile::read() const {
   auto fail = [&](int error) {

@@ -19,7 +19,9 @@ class CalendarFile {
   const std::string& path() const { return path_; }  // as given
   // The real file behind path (symbolic links resolved); path itself while it does not exist.
   const std::string& target() const { return target_; }
-  std::string backupPath() const { return target_ + ".bak"; }
+  // Where the previous file is kept: beside the real file (named as the user named the
+  // calendar, unless that is a link).
+  std::string backupPath() const { return (linked_ ? target_ : path_) + ".bak"; }
 
   // The whole file. Raises CalendarError (Missing) when it cannot be read.
   std::shared_ptr<const std::string> read() const;
@@ -46,6 +48,7 @@ class CalendarFile {
  private:
   std::string path_;
   std::string target_;
+  bool linked_ = false;
 };
 
 }  // namespace qh::sim::mailbox
