@@ -18,7 +18,7 @@ mkdir -p build/fuzz/findings build/fuzz/seeds-write_back
 # behind each kind of change.
 for seed in fuzz/seeds/*; do
   for kind in 0 1 2 3 4 5; do
-    { printf "\\00$kind\\00$kind"; head -c 28 /dev/zero; cat "$seed"; } \
+    { printf "\\00$kind\\00$kind"; head -c 30 /dev/zero; cat "$seed"; } \
       >"build/fuzz/seeds-write_back/$kind-$(basename "$seed")"
   done
 done
