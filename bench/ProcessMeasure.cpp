@@ -32,6 +32,8 @@ Measure measure(const std::vector<std::string>& args, const std::filesystem::pat
   Measure m;
   m.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   m.peakMb = static_cast<double>(usage.ru_maxrss) / 1024.0;
+  const auto seconds = [](const timeval& t) { return t.tv_sec + t.tv_usec / 1e6; };
+  m.cpuSeconds = seconds(usage.ru_utime) + seconds(usage.ru_stime);
   m.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
   return m;
 }

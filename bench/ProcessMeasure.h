@@ -9,6 +9,7 @@ namespace qh::bench {
 // One run of a program: wall time, peak resident size, exit status.
 struct Measure {
   double seconds = 0;
+  double cpuSeconds = 0;  // user and system: steadier than wall time on a busy machine
   double peakMb = 0;
   int status = 0;
 };
