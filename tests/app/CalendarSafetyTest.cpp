@@ -45,6 +45,16 @@ class CalendarSafety : public OnExampleCalendar {
                       folder.path());
   }
   std::string file(const std::string& name) { return readFile(folder.file(name)); }
+  // A session (`run -` with these options) that reads its script from a pipe: it runs
+  // `first` and, once it has shown the tag list (and so holds the calendar), `meanwhile`
+  // happens; then `last`, and its status goes to session.status.
+  ProgramRun openSession(const std::string& options, const std::string& first,
+                         const std::string& meanwhile, const std::string& last) {
+    return shell("mkfifo in\n$Q --mailbox $C " + options +
+                 " run - <in >session.out 2>&1 & pid=$!\nexec 3>in\n" + first +
+                 "echo 'show tags' >&3\nuntil grep -q Atlas session.out; do sleep 0.02; done\n" +
+                 meanwhile + last + "exec 3>&-; wait $pid; echo $? >session.status\n");
+  }
 };
 
 TEST_F(CalendarSafety, TwoProcessesTaggingAtOnceBothKeepTheirChange) {
@@ -91,16 +101,11 @@ TEST_F(CalendarSafety, TwoProcessesTaggingAtOnceBothKeepTheirChange) {
 TEST_F(CalendarSafety, ASessionLeftOpenKeepsOthersOutAndTheyNameIt) {
   // The session reads its script from a pipe; once it answered its first line it holds the
   // calendar, and a tag command gives up after its short wait.
-  const ProgramRun run = shell(
-      "mkfifo in\n"
-      "$Q --mailbox $C run - <in >session.out 2>&1 & pid=$!\n"
-      "exec 3>in\n"
-      "echo 'show tags' >&3\n"
-      "until grep -q Atlas session.out; do sleep 0.02; done\n"
-      "$Q --mailbox $C --wait 0.2 tag Support fortnight-09@example.com >tag.out 2>&1\n"
-      "echo $? >tag.status\n"
-      "echo 'select fortnight-10@example.com' >&3; echo 'choose-tag Support' >&3\n"
-      "exec 3>&-; wait $pid; echo $? >session.status\n");
+  const ProgramRun run =
+      openSession("", "",
+                  "$Q --mailbox $C --wait 0.2 tag Support fortnight-09@example.com >tag.out 2>&1\n"
+                  "echo $? >tag.status\n",
+                  "echo 'select fortnight-10@example.com' >&3; echo 'choose-tag Support' >&3\n");
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(file("tag.status"), "1\n");
   EXPECT_THAT(file("tag.out"),
@@ -114,15 +119,10 @@ TEST_F(CalendarSafety, ASessionLeftOpenKeepsOthersOutAndTheyNameIt) {
 
 TEST_F(CalendarSafety, AFileChangedUnderASessionIsLeftAloneAndTheSessionsResultSavedBeside) {
   // Another program (not taking the lock) rewrites the calendar while the session runs.
-  const ProgramRun run = shell(
-      "mkfifo in\n"
-      "$Q --mailbox $C --now '2026-12-04 17:30:00' run - <in >session.out 2>&1 & pid=$!\n"
-      "exec 3>in\n"
-      "echo 'select fortnight-10@example.com' >&3; echo 'choose-tag Support' >&3\n"
-      "echo 'show tags' >&3\n"
-      "until grep -q Atlas session.out; do sleep 0.02; done\n"
-      "sed 's/Goals for sprint 14/Goals for sprint 15/' $C >other && cat other >$C\n"
-      "exec 3>&-; wait $pid; echo $? >session.status\n");
+  const ProgramRun run = openSession(
+      "--now '2026-12-04 17:30:00'",
+      "echo 'select fortnight-10@example.com' >&3; echo 'choose-tag Support' >&3\n",
+      "sed 's/Goals for sprint 14/Goals for sprint 15/' $C >other && cat other >$C\n", "");
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(file("session.status"), "1\n");
   const std::string theirs = readFile(calendar);
