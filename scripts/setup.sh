@@ -11,6 +11,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   # assets/icons/make_icons.py (the standard library only)
   python3
+  clang libclang-rt-14-dev  # the calendar store's fuzz targets (libFuzzer)
   # the Windows DLLs (mingw-w64, widl, the standard IDL files) and their tests under Wine
   g++-mingw-w64-x86-64-posix mingw-w64-tools libwine-dev wine wine64 xvfb xauth
 )

@@ -2,6 +2,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
 #include <map>
 #include <sstream>
 
@@ -41,6 +42,7 @@ CLI::Validator dateCheck() {
 struct GlobalTexts {
   std::string now, locale, answer;
   bool noTaskPanes = false;
+  double waitSeconds = 5;
 };
 
 void globalOptions(CLI::App& app, Invocation& inv, GlobalTexts& texts) {
@@ -68,6 +70,11 @@ void globalOptions(CLI::App& app, Invocation& inv, GlobalTexts& texts) {
       ->default_str("16")
       ->type_name("N");
   app.add_flag("--no-task-panes", texts.noTaskPanes, "An Outlook without custom task panes");
+  app.add_option("--wait", texts.waitSeconds,
+                 "How long to wait for another quillhour that has the calendar open for changes")
+      ->check(CLI::Range(0.0, 3600.0))
+      ->default_str("5")
+      ->type_name("SECONDS");
   app.add_option("--answer", answer, "How alerts, message boxes and save prompts are answered")
       ->check(CLI::IsMember({"ok", "cancel"}))
       ->default_str("ok");
@@ -185,6 +192,28 @@ void readGlobals(const CLI::App& app, Invocation& inv, const GlobalTexts& texts)
   if (!texts.locale.empty()) inv.session.locale = *sim::SimLocale::fromName(texts.locale);
   inv.session.taskPanes = !texts.noTaskPanes;
   inv.session.answerOk = texts.answer != "cancel";
+  inv.session.lockWait = std::chrono::milliseconds(static_cast<long>(texts.waitSeconds * 1000));
+}
+
+// Commands that only read leave the calendar unlocked for others; those that change it are
+// refused up front on a calendar that cannot be written.
+SessionOptions::Access accessOf(const Invocation& inv) {
+  using Access = SessionOptions::Access;
+  const auto& options = inv.exportOptions;
+  const bool marks = std::find(options.begin(), options.end(), "mark") != options.end() ||
+                     std::find(options.begin(), options.end(), "delete") != options.end();
+  switch (inv.command) {
+    case Invocation::Command::List:
+      return Access::Read;
+    case Invocation::Command::Tags:
+      return inv.setTags ? Access::Change : Access::Read;
+    case Invocation::Command::Tag:
+      return Access::Change;
+    case Invocation::Command::Export:
+      return marks ? Access::Change : Access::Read;
+    default:
+      return Access::MayChange;
+  }
 }
 
 std::optional<Date> dateOption(const CLI::App& command, const char* name) {
@@ -237,6 +266,7 @@ Examples:
   }
   for (const std::string& name : ExportCommands::optionNames())
     if (flags[name]) inv.exportOptions.push_back(name);
+  inv.session.access = accessOf(inv);
   return {std::move(inv), 0};
 }
 

@@ -3,10 +3,12 @@
 #include <fstream>
 
 #include "apps/quillhour/CommandLine.h"
+#include "apps/quillhour/DateText.h"
 #include "apps/quillhour/Demo.h"
 #include "apps/quillhour/Errors.h"
 #include "apps/quillhour/InstallPaths.h"
 #include "apps/quillhour/OneShotCommands.h"
+#include "apps/quillhour/OutputPaths.h"
 #include "apps/quillhour/ScriptRunner.h"
 #include "apps/quillhour/TerminalLines.h"
 
@@ -60,7 +62,21 @@ int runShell(const Invocation& invocation, Output& output) {
   return session.finish() ? 0 : 1;
 }
 
+// The export dialog's date pickers show 2000-01-01 to 2049-12-31 and start at today: a clock
+// outside would fail in the dialog, not in the command.
+void checkClockForExport(const Invocation& invocation) {
+  if (invocation.command != Command::Export || !invocation.session.now) return;
+  const Date day = invocation.session.now->dateOnly();
+  if (day < Date::fromParts(2000, 1, 1) || day > Date::fromParts(2049, 12, 31))
+    throw InputError(
+        fmt::format("--now {} is outside the dates the export dialog can show "
+                    "(2000-01-01 to 2049-12-31)",
+                    formatDate(day)));
+}
+
 int runCommand(const Invocation& invocation, Output& output) {
+  checkOutputs(invocation);
+  checkClockForExport(invocation);
   if (invocation.command == Command::Demo) return Demo(invocation, output).run();
   if (invocation.session.mailbox.empty())
     throw InputError(fmt::format("`{}` needs --mailbox FILE.ics", nameOf(invocation.command)));

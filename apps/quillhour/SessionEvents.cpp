@@ -86,7 +86,9 @@ std::filesystem::path SessionEvents::deliver(const std::filesystem::path& writte
     if (!error) std::filesystem::remove(written, error);
   }
   if (!error) return target;
-  output_.error("the workbook could not be moved to {}: {}", target.string(), error.message());
+  output_.error("quillhour: the workbook could not be moved to {}: {}; it stays at {}",
+                target.string(), error.message(), written.string());
+  deliveryFailed_ = true;
   return written;
 }
 

@@ -25,6 +25,9 @@ class SessionEvents {
   // The next workbook Excel hands over is moved here before it is reported.
   void deliverNextWorkbookTo(std::filesystem::path path) { deliverTo_ = std::move(path); }
 
+  // Whether a workbook could not be moved where deliverNextWorkbookTo asked.
+  bool deliveryFailed() const { return deliveryFailed_; }
+
   // Every alert and message box so far, oldest first, as "title: text".
   const std::vector<std::string>& alerts() const { return alerts_; }
 
@@ -48,6 +51,7 @@ class SessionEvents {
   std::size_t workbooksSeen_ = 0;
   std::size_t answersQueued_ = 0;
   std::filesystem::path deliverTo_;
+  bool deliveryFailed_ = false;
 };
 
 }  // namespace qh::app

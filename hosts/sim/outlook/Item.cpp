@@ -64,6 +64,13 @@ void Item::markSaved() {
   dirty_ = false;
 }
 
+void Item::storeWithin(Folder& folder, std::string entryId) {
+  entryId_ = std::move(entryId);
+  folder_ = WeakLink<Folder>(folder);
+  stored_ = true;
+  markSaved();
+}
+
 void Item::setValue(std::string_view name, const Variant& value) {
   working_.set(name, value);
   dirty_ = true;

@@ -99,6 +99,9 @@ class Item : public SimObject {
   void declare(std::string name, Variant initial);
   // Takes the working values as what the mailbox holds, without filing the item anywhere.
   void markSaved();
+  // Takes the item as stored in the mailbox under entryId, belonging to folder without being
+  // one of its items (an exception of a series lives in its master).
+  void storeWithin(Folder& folder, std::string entryId);
   Application* application() const;
   Application& requireApplication() const;
 
