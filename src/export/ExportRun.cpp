@@ -118,9 +118,9 @@ void ExportRun::selectTimes() {
         ++exported_;
         writeMarks(*item);
       }
-      steps_([&] {
-        if (!item->get("Saved").toBool()) item->call("Save");
-      });
+      // A Saved that cannot be read still lets the Save it guards run.
+      if (steps_.test([&] { return !item->get("Saved").toBool(); }))
+        steps_([&] { item->call("Save"); });
     }
     bool advanced = false;
     steps_([&] {

@@ -74,6 +74,15 @@ TEST_F(ExportFailures, ATimeWhoseRowWasNotWrittenCompletelyGetsNoMarks) {
   EXPECT_TRUE(second->savedUserProperties().entries().empty());
 }
 
+TEST_F(ExportFailures, AnUnreadableSavedStillSavesTheMarks) {
+  second->failOn("Saved", "Saved is not available");
+  exportWith({"CheckNonTaggedItems", "CheckMarkExported"});
+  EXPECT_EQ(exportLog(), std::vector<std::string>{"ExportButton_Click:Saved is not available"});
+  EXPECT_NE(second->savedUserProperties().find("QuillhourExported"), nullptr)
+      << "a test that fails runs what it guards";
+  EXPECT_TRUE(second->saved());
+}
+
 TEST_F(ExportFailures, AFailingGetNextEndsTheSelectionAndTheRunGoesOn) {
   calendar().onItemsMade([](sim::outlook::Items& items) {
     if (items.holdsOwnList()) items.failOn("GetNext", "The collection went away", FaultMode::Once);
