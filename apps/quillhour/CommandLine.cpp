@@ -25,7 +25,8 @@ ID an EntryID as `list` shows it, TEXT the rest of the line, or a "quoted" text)
   settings type TEXT   settings enter   settings add   settings select TEXT[; TEXT...]
   settings delete   settings save   settings cancel
   about web|email|manual|sysinfo|ok
-  show bar   show inspector   show log   show tags   show alerts   show item ID
+  show bar   show inspector   show log   show tags   show settings   show alerts
+  show about   show item ID
   list [from DATE] [to DATE]   quit
 )";
 
