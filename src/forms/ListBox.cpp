@@ -19,7 +19,7 @@ bool lessNoCase(const std::string& a, const std::string& b) {
 
 bool ListBox::sortsBefore(const std::string& a, const std::string& b) const {
   // On a form, in the user's order of words; a list on no form knows only ASCII letters.
-  if (Form* f = form()) return f->system().compareText(a, b) < 0;
+  if (const Form* f = form()) return f->compareText(a, b) < 0;
   return lessNoCase(a, b);
 }
 
