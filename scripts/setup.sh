@@ -7,6 +7,7 @@ packages=(
   cmake ninja-build g++ pkg-config clang-format
   # libraries
   libical-dev libicu-dev libxlsxwriter-dev libcli11-dev libfmt-dev libzip-dev libexpat1-dev
+  libedit-dev  # the shell's line editing, completion and history
   # tests and benchmarks
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   # the Windows DLLs (mingw-w64, widl, the standard IDL files) and their tests under Wine
