@@ -129,6 +129,20 @@ TEST_F(ExportFailures, AFailingDeleteIsLoggedAndThePassGoesOn) {
   EXPECT_TRUE(first->deleted());
 }
 
+TEST_F(ExportFailures, WithoutTheHandOverNoTimeIsDeletedAndTheMarksWaitForALaterRun) {
+  onExcelCreated = [](sim::ExcelApplication& excel) {
+    excel.failOn("Visible", "Excel is busy", FaultMode::Always,
+                 [](CallKind kind, const Args&) { return kind == CallKind::Put; });
+  };
+  exportWith({"CheckNonTaggedItems", "CheckDeleteAfter"});
+  EXPECT_EQ(exportLog(), std::vector<std::string>{"ExportButton_Click:Excel is busy"});
+  for (const auto& time : {first, second, third}) {
+    EXPECT_FALSE(time->deleted()) << "its row is in no workbook the user has";
+    EXPECT_NE(time->savedUserProperties().find("QuillhourDeleted"), nullptr);
+  }
+  EXPECT_EQ(calendar().restrictions().size(), 1u) << "no deletion pass";
+}
+
 TEST_F(ExportFailures, AFailingExcelStepIsLoggedAndTheWorkbookIsStillHandedOver) {
   onExcelCreated = [](sim::ExcelApplication& excel) {
     excel.failOn("Columns", "Unable to set the Hidden property");

@@ -7,22 +7,6 @@
 #include "hosts/sim/excel/Worksheet.h"
 
 namespace qh::sim {
-namespace {
-
-// Excel's limit on the text of one cell, counted in UTF-16 units as Excel counts.
-constexpr std::size_t kMaxCellText = 32767;
-
-std::size_t utf16Units(std::string_view utf8) {
-  std::size_t units = 0;
-  for (const unsigned char c : utf8) {
-    if ((c & 0xC0) != 0x80) ++units;  // a character begins
-    if (c >= 0xF0) ++units;           // beyond the basic plane: a surrogate pair
-  }
-  return units;
-}
-
-}  // namespace
-
 Range::Range(Ref<Worksheet> sheet, CellArea area) : sheet_(std::move(sheet)), area_(area) {}
 
 const DispatchTable<Range>& Range::table() {
@@ -104,9 +88,6 @@ Variant Range::value() const {
 
 void Range::assign(const Variant& v) {
   const CellValue value = CellValue::fromAssigned(v);
-  // Longer text is refused, as Excel refuses it, and the cells keep what they held.
-  if (value.kind == CellValue::Kind::Text && utf16Units(value.text) > kMaxCellText)
-    throw objectDefinedError();
   if (value.isEmpty()) {
     sheet_->cells().clear(area_);
     return;
