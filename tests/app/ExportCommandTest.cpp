@@ -129,7 +129,8 @@ TEST_F(ExportCommand, ATimeWithMoreTextThanACellHoldsStaysInTheCalendarUnmarked)
             0u)
       << run.out;
 
-  const sim::XlsxSheet& data = sim::readXlsx(folder.file("Quillhour1.xlsx")).sheet("Quillhour");
+  const sim::XlsxBook book = sim::readXlsx(folder.file("Quillhour1.xlsx"));
+  const sim::XlsxSheet& data = book.sheet("Quillhour");
   EXPECT_EQ(data.values.at("G4"), "notes");
   EXPECT_EQ(data.values.at("D5"), "Long");
   EXPECT_FALSE(data.values.count("G5")) << "Excel refused the description";
