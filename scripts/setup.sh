@@ -7,6 +7,7 @@ packages=(
   cmake ninja-build g++ pkg-config clang-format
   # libraries
   libical-dev libicu-dev libxlsxwriter-dev libcli11-dev libfmt-dev libzip-dev libexpat1-dev
+  libedit-dev  # the shell's line editing, completion and history
   # tests and benchmarks
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   # assets/icons/make_icons.py (the standard library only)

@@ -26,7 +26,8 @@ ID an EntryID as `list` shows it, TEXT the rest of the line, or a "quoted" text)
   settings type TEXT   settings enter   settings add   settings select TEXT[; TEXT...]
   settings delete   settings save   settings cancel
   about web|email|manual|sysinfo|ok
-  show bar   show inspector   show log   show tags   show alerts   show item ID
+  show bar   show inspector   show log   show tags   show settings   show alerts
+  show about   show item ID
   list [from DATE] [to DATE]   quit
 )";
 
@@ -177,9 +178,12 @@ Examples:
 }
 
 CLI::App* shellCommand(CLI::App& app) {
-  return app.add_subcommand("shell", "Session commands typed at a prompt, with history")
+  return app
+      .add_subcommand("shell", "Session commands typed at a prompt, with completion and history")
       ->footer(std::string(R"(
-The arrows up and down recall earlier lines; Ctrl+D or `quit` ends the session.
+Lines are edited as at any prompt (libedit; ~/.editrc applies). Tab completes commands, EntryIDs
+and tags; the arrows up and down recall earlier lines, also those of earlier runs, which are kept
+in $XDG_STATE_HOME/quillhour/history. Ctrl+D or `quit` ends the session.
 
 Examples:
   quillhour --mailbox calendar.ics --now "2026-12-04 17:30:00" shell

@@ -53,11 +53,30 @@ int runScript(const Invocation& invocation, Output& output) {
   return failures == 0 && written ? 0 : 1;
 }
 
+// What Tab offers at the shell's prompt: the calendar's EntryIDs and the add-in's tags.
+ShellCompletion::Sources completionSources(Session& session) {
+  Desktop& desktop = session.desktop();
+  return {[&desktop] {
+            std::vector<std::string> ids;
+            for (const auto& item : desktop.outlook().calendar().items())
+              ids.push_back(item->entryId());
+            return ids;
+          },
+          [&desktop] {
+            try {
+              return desktop.tagArray().items;
+            } catch (const std::exception&) {
+              return std::vector<std::string>{};  // the add-in is not connected
+            }
+          }};
+}
+
 int runShell(const Invocation& invocation, Output& output) {
   Session session(invocation.session, output);
   output.line("Outlook is running with {}; type session commands, `quit` to end.",
               invocation.session.mailbox);
-  TerminalLines lines("quillhour> ");
+  TerminalLines lines("quillhour> ", ShellCompletion(completionSources(session)),
+                      TerminalLines::historyFile());
   ScriptRunner(session, output, {"line", false}).run(lines);
   return session.finish() ? 0 : 1;
 }

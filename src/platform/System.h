@@ -58,6 +58,10 @@ class System {
   virtual std::string timeSeparator() = 0;
   virtual std::string amDesignator() = 0;
   virtual std::string pmDesignator() = 0;
+  // Orders two texts as the user's locale sorts words, letter case not counting (CompareStringEx
+  // with NORM_IGNORECASE): below 0 when a comes first, 0 when they sort alike, above 0 when b
+  // comes first. "É" and "é" sort alike, and both with the letter E, not after Z.
+  virtual int compareText(const std::string& a, const std::string& b) = 0;
 
   // A modal message box; answers kAnswerOk or kAnswerCancel.
   virtual int messageBox(const std::string& text, const std::string& title, MessageButtons buttons,

@@ -41,6 +41,11 @@ SimSystem::~SimSystem() {
   forms_.clear();
 }
 
+void SimSystem::setLocale(Locale locale) {
+  locale_ = SimLocale(locale);
+  collation_ = TextCollation(locale_.name());
+}
+
 int SimSystem::messageBox(const std::string& text, const std::string& title,
                           platform::MessageButtons buttons, platform::MessageIcon icon) {
   messageBoxes_.push_back({text, title, buttons, icon});

@@ -11,6 +11,7 @@
 #include "hosts/sim/system/OpenForms.h"
 #include "hosts/sim/system/SimLocale.h"
 #include "hosts/sim/system/SimRegistry.h"
+#include "hosts/sim/system/TextCollation.h"
 #include "platform/System.h"
 
 namespace qh::sim {
@@ -53,7 +54,7 @@ class SimSystem : public platform::System {
 
   // Settable values.
   void setNow(Date now) { now_ = now; }
-  void setLocale(Locale locale) { locale_ = SimLocale(locale); }
+  void setLocale(Locale locale);
   const SimLocale& locale() const { return locale_; }
   void setModuleFolder(std::string folder) { moduleFolder_ = std::move(folder); }
   // The next message box answers this (kAnswerOk or kAnswerCancel); unqueued boxes answer OK.
@@ -87,6 +88,9 @@ class SimSystem : public platform::System {
   std::string timeSeparator() override { return locale_.timeSeparator(); }
   std::string amDesignator() override { return locale_.amDesignator(); }
   std::string pmDesignator() override { return locale_.pmDesignator(); }
+  int compareText(const std::string& a, const std::string& b) override {
+    return collation_.compare(a, b);
+  }
   int messageBox(const std::string& text, const std::string& title,
                  platform::MessageButtons buttons, platform::MessageIcon icon) override;
   long regOpenKey(platform::RegistryRoot root, const std::string& subKey, std::uint32_t options,
@@ -110,6 +114,7 @@ class SimSystem : public platform::System {
   ModuleLoader modules_;  // first member: unloaded after everything else has ended
   SimRegistry registry_;
   SimLocale locale_;
+  TextCollation collation_{locale_.name()};
   Date now_;
   std::string moduleFolder_;
   std::deque<int> answers_;

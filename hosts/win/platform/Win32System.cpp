@@ -11,6 +11,7 @@
 #include "automation/Error.h"
 #include "automation/Object.h"
 #include "hosts/win/automation/WideText.h"
+#include "hosts/win/platform/LocaleCompare.h"
 #include "hosts/win/platform/ModulePath.h"
 
 namespace qh::win {
@@ -135,6 +136,10 @@ std::string Win32System::amDesignator() {
 
 std::string Win32System::pmDesignator() {
   return localeInfo(LOCALE_S2359);
+}
+
+int Win32System::compareText(const std::string& a, const std::string& b) {
+  return compareInLocale(LOCALE_NAME_USER_DEFAULT, a, b);
 }
 
 int Win32System::messageBox(const std::string& text, const std::string& title,
