@@ -4,21 +4,23 @@
 # same values as the DLLs' own registration, the two classes created by ProgID through COM,
 # upgraded in place by a package of a higher version, removed (msiexec /x), and nothing of the
 # product left behind. The 64-bit package then runs every scenario through its installed
-# DLLs. No 64-bit process can load the 32-bit DLLs: their type library is read as data and
-# their exports are listed instead.
+# DLLs. This Wine runs no 32-bit program (nor does the machine: its kernel executes no 32-bit
+# binary), so the 32-bit DLLs are checked from outside: their type libraries read as data by a
+# 64-bit process, their headers and exports, and the registration their package writes.
 # Usage: package-test.sh <x64|x86> <package.msi> <folder of the upgrade test's package>
 #        <install probe.exe> <server tests.exe> <scenario tests.exe> <work folder>
 set -uo pipefail
 source "$(dirname "$0")/../win/registration-checks.sh"
 
-arch=$1 package=$2 upgrades=$3 probe=$4 server_tests=$5 scenario_tests=$6 work=$7
+arch=$1 package=$(realpath -m "$2") upgrades=$3 probe=$4 server_tests=$5 scenario_tests=$6
+work=$(realpath -m "$7")
 export WINEDEBUG=-all WINEPREFIX=$work/prefix
 
 stop() { echo "FAIL: $*"; exit 1; }
 section() { echo "== $* (at ${SECONDS}s)"; }
 [ -f "$package" ] || stop "no $package: build it with cmake --build --preset windows-$arch"
-upgrade=$(find "$upgrades" -name "Quillhour-*-$arch.msi" 2>/dev/null | head -n1)
-[ -n "$upgrade" ] || stop "no upgrade test package in $upgrades"
+upgrade=$(realpath -m "$(find "$upgrades" -name "Quillhour-*-$arch.msi" 2>/dev/null | head -n1)")
+[ -f "$upgrade" ] || stop "no upgrade test package in $upgrades"
 
 if [ "$arch" = x64 ]; then view=() platform=win64 machine=x86-64; else
   # A 32-bit Outlook reads the 32-bit view of the registry.
@@ -29,8 +31,11 @@ fi
 # output is not wanted runs detached from it.
 quiet() { "$@" </dev/null >/dev/null 2>&1; }
 windows_path() { local p; p=$(realpath -m "$1"); printf 'Z:%s' "${p//\//\\}"; }
-property() { msiinfo export "$1" Property | tr -d '\r' | awk -F'\t' -v p="$2" '$1 == p {print $2}'; }
-registry_rows() { msiinfo export "$1" Registry | tr -d '\r' | tail -n +4; }
+# A table of a package; msiinfo writes a table's binary columns to files in the folder it
+# runs in.
+table() { (cd "$work" && msiinfo export "$1" "$2"); }
+property() { table "$1" Property | tr -d '\r' | awk -F'\t' -v p="$2" '$1 == p {print $2}'; }
+registry_rows() { table "$1" Registry | tr -d '\r' | tail -n +4; }
 # A GUID as Windows Installer's registry keys write it: each of the first three groups
 # reversed, the last eight bytes with their two hex digits swapped.
 packed() {
@@ -53,8 +58,12 @@ local_appdata=$(wine cmd /c 'echo %LOCALAPPDATA%' 2>/dev/null | tr -d '\r')
 install_dir="$local_appdata\\Programs\\Quillhour"
 unix_dir() { local p=${1#C:\\}; printf '%s/drive_c/%s' "$WINEPREFIX" "${p//\\//}"; }
 installed=$(unix_dir "$install_dir")
-# Everything on drive C: but the cache folder Windows Installer makes for itself.
-drive_c() { find "$WINEPREFIX/drive_c" ! -path "$WINEPREFIX/drive_c/windows/Installer" | sort; }
+# Everything on drive C: but the (empty) cache folders Windows Installer makes for itself, for
+# the machine and for the user.
+drive_c() {
+  find "$WINEPREFIX/drive_c" ! -path "$WINEPREFIX/drive_c/windows/Installer" \
+    ! -path "$(unix_dir "${local_appdata%\\Local}\\Roaming\\Microsoft\\Installer")" | sort
+}
 drive_c >"$work/files.before"
 
 msi() {  # msi <msiexec arguments>: silently, with a log kept for a failure
@@ -129,12 +138,21 @@ check_installed() {  # check_installed <package>
     { echo "FAIL: entries in Apps and features: $listed"; failures=$((failures + 1)); }
   check "it shows version $version" "$(wine reg query "$(head -n1 <<<"$listed")" \
     /v DisplayVersion "${view[@]}" 2>/dev/null | tr -d '\r')" "REG_SZ +$(escaped "$version")$"
+  if [ -n "$(table "$1" Icon | tail -n +4)" ]; then
+    local icon
+    icon=$(wine reg query "HKCU\\Software\\Microsoft\\Installer\\Products\\$(packed \
+      "$(property "$1" ProductCode)")" /v ProductIcon 2>/dev/null | tr -d '\r' |
+      sed -n 's/^ *ProductIcon *REG_SZ *//p')
+    [ -n "$icon" ] && [ -f "$(unix_dir "$icon")" ] && echo "ok: Apps and features shows its icon" ||
+      { echo "FAIL: no product icon at '$icon'"; failures=$((failures + 1)); }
+  fi
 }
 
 section "install $(basename "$package")"
 msi /i "$(windows_path "$package")"
 check_installed "$package"
 
+# A 64-bit process loads only 64-bit DLLs.
 if [ "$arch" = x64 ]; then
   section "the DLLs' own registration writes the same values"
   cp "$work/installed" "$work/by-package"
@@ -165,17 +183,19 @@ if [ "$arch" = x64 ]; then
     "^loaded: $(escaped "$install_dir\\Quillhour.dll")$"
   check "COM loaded the installed control library" "$probe_output" \
     "^loaded: $(escaped "$install_dir\\QuillhourControls.dll")$"
-  for key in "${class_keys[@]}"; do quiet wine reg delete "HKLM\\Software\\Classes\\$key" /f; done
-else
-  section "the 32-bit DLLs' type libraries, read as data"
-  QH_MODULE_DIR="$install_dir" wine "$server_tests" --gtest_filter='TypeLibraryTest.*' \
-    </dev/null 2>/dev/null | tr -d '\r' >"$work/typelib.out"
-  status=${PIPESTATUS[0]}
-  grep -E '^\[ +(OK|FAILED) +\]' "$work/typelib.out"
-  [ "$status" = 0 ] && grep -q '^\[  PASSED  \] [1-9]' "$work/typelib.out" &&
-    echo "ok: both type libraries have the slots, DISPIDs and GUIDs of the 64-bit ones" ||
-    { echo "FAIL: the 32-bit DLLs' type libraries"; failures=$((failures + 1)); }
+  for key in "${class_keys[@]}"; do
+    quiet wine reg delete "HKLM\\Software\\Classes\\$key" /f
+  done
 fi
+
+section "the installed DLLs' type libraries, read as data"
+QH_MODULE_DIR="$install_dir" wine "$server_tests" --gtest_filter='TypeLibraryTest.*' \
+  </dev/null 2>/dev/null | tr -d '\r' >"$work/typelib.out"
+status=${PIPESTATUS[0]}
+grep -E '^\[ +(OK|FAILED) +\]' "$work/typelib.out"
+[ "$status" = 0 ] && grep -q '^\[  PASSED  \] [1-9]' "$work/typelib.out" &&
+  echo "ok: both type libraries have the slots, DISPIDs and GUIDs Office and the tests expect" ||
+  { echo "FAIL: the $arch DLLs' type libraries"; failures=$((failures + 1)); }
 
 section "the DLLs' headers and exports"
 for dll in Quillhour QuillhourControls; do
