@@ -14,7 +14,7 @@ source "$(dirname "$0")/../win/registration-checks.sh"
 
 arch=$1 package=$(realpath -m "$2") upgrades=$3 probe=$4 server_tests=$5 scenario_tests=$6
 work=$(realpath -m "$7")
-export WINEDEBUG=-all WINEPREFIX=$work/prefix
+export WINEDEBUG=-all
 
 stop() { echo "FAIL: $*"; exit 1; }
 section() { echo "== $* (at ${SECONDS}s)"; }
@@ -47,10 +47,12 @@ packed() {
     print out }'
 }
 
-# A fresh prefix whose session ends with the test.
-quiet wineserver -k
+# A fresh prefix whose session ends with the test: a temporary folder of its own, never the
+# prefix of whoever runs the test.
 rm -rf "$work" && mkdir -p "$work"
-trap 'quiet wineserver -k' EXIT
+WINEPREFIX=$(mktemp -d "${TMPDIR:-/tmp}/quillhour-package-$arch-XXXXXX") || stop "mktemp"
+export WINEPREFIX
+trap 'quiet wineserver -k; rm -rf "$WINEPREFIX"' EXIT
 quiet wineserver -p60
 quiet wine wineboot -i
 local_appdata=$(wine cmd /c 'echo %LOCALAPPDATA%' 2>/dev/null | tr -d '\r')
