@@ -15,6 +15,8 @@ packages=(
   clang libclang-rt-14-dev  # the calendar store's fuzz targets (libFuzzer)
   # the Windows DLLs (mingw-w64, widl, the standard IDL files) and their tests under Wine
   g++-mingw-w64-x86-64-posix mingw-w64-tools libwine-dev wine wine64 xvfb xauth
+  # the 32-bit DLLs for a 32-bit Outlook, and the installer packages (wixl) and their tests
+  g++-mingw-w64-i686-posix wixl msitools
 )
 
 sudo_cmd=()

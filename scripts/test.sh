@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs every test: the release suite, then the whole suite again under
 # the address and undefined-behaviour sanitizers, a short fuzzing run, then the Windows build
-# under Wine.
+# under Wine, then the installer packages under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -28,3 +28,12 @@ cmake --build --preset windows
 wineserver -k 2>/dev/null || true
 trap 'wineserver -k 2>/dev/null || true' EXIT
 xvfb-run -a ctest --preset windows
+
+# The installer packages: the optimized DLLs of each bitness, packaged, then installed,
+# upgraded and removed in fresh Wine prefixes by the windows build's package tests.
+echo "== packages =="
+for preset in windows-x64 windows-x86; do
+  cmake --preset "$preset"
+  cmake --build --preset "$preset"
+done
+xvfb-run -a ctest --preset windows-package

@@ -10,5 +10,9 @@ inline constexpr const char* kPaneInterfaceId = "{5418C76D-A3A1-43D7-BF5E-986169
 inline constexpr const char* kPaneEventsId = "{39BC7487-376C-46A1-BFB7-56F2459FA84D}";
 inline constexpr const char* kLibraryId = "{2D5AA693-2408-405F-9058-E9C5B5C57E60}";
 inline constexpr const char* kPaneClassName = "QuillhourControls InspectorPane";
+// The names the type library gives itself and the pane's two interfaces.
+inline constexpr const char* kLibraryName = "QuillhourControls";
+inline constexpr const char* kPaneInterfaceName = "_InspectorPane";
+inline constexpr const char* kPaneEventsName = "__InspectorPane";
 
 }  // namespace qh::controls

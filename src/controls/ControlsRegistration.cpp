@@ -5,40 +5,66 @@
 namespace qh::controls {
 namespace {
 
-using platform::RegistryRoot;
+using platform::kRegSz;
+using platform::RegistryEntry;
 
 const std::string kClasses = "Software\\Classes\\";
+constexpr const char* kLibraryVersion = "1.0";
+// How COM marshals an interface its type library describes: a dual interface through the
+// type library, a dispinterface as IDispatch.
+constexpr const char* kTypeLibraryMarshaler = "{00020424-0000-0000-C000-000000000046}";
+constexpr const char* kDispatchMarshaler = "{00020420-0000-0000-C000-000000000046}";
+
+// An interface's registration: its name, its marshaler and the library that describes it.
+void addInterface(std::vector<RegistryEntry>& values, const std::string& key, const char* name,
+                  const char* marshaler) {
+  values.push_back({key, "", kRegSz, name});
+  values.push_back({key + "\\ProxyStubClsid32", "", kRegSz, marshaler});
+  values.push_back({key + "\\TypeLib", "", kRegSz, kLibraryId});
+  values.push_back({key + "\\TypeLib", "Version", kRegSz, kLibraryVersion});
+}
 
 }  // namespace
 
-long RegisterControls(platform::System& system, const std::string& modulePath) {
+platform::RegistrySet controlsRegistration(const std::string& modulePath, int pointerBits) {
   const std::string clsid = kClasses + "CLSID\\" + kPaneClassId;
-  const struct {
-    std::string key, name, data;
-  } values[] = {
-      {clsid, "", kPaneClassName},
-      {clsid + "\\InprocServer32", "", modulePath},
-      {clsid + "\\InprocServer32", "ThreadingModel", "Apartment"},
-      {clsid + "\\ProgID", "", kPaneProgId},
-      {clsid + "\\Control", "", ""},
-      {clsid + "\\TypeLib", "", kLibraryId},
-      {kClasses + kPaneProgId, "", kPaneClassName},
-      {kClasses + kPaneProgId + "\\CLSID", "", kPaneClassId},
+  const std::string progId = kClasses + kPaneProgId;
+  const std::string library = kClasses + "TypeLib\\" + kLibraryId;
+  const std::string libraryVersion = library + "\\" + kLibraryVersion;
+  const std::string paneInterface = kClasses + "Interface\\" + kPaneInterfaceId;
+  const std::string paneEvents = kClasses + "Interface\\" + kPaneEventsId;
+  platform::RegistrySet set{
+      .values =
+          {
+              {clsid, "", kRegSz, kPaneClassName},
+              {clsid + "\\InprocServer32", "", kRegSz, modulePath},
+              {clsid + "\\InprocServer32", "ThreadingModel", kRegSz, "Apartment"},
+              {clsid + "\\ProgID", "", kRegSz, kPaneProgId},
+              {clsid + "\\Control", "", kRegSz, ""},
+              {clsid + "\\TypeLib", "", kRegSz, kLibraryId},
+              {clsid + "\\Version", "", kRegSz, kLibraryVersion},
+              {progId, "", kRegSz, kPaneClassName},
+              {progId + "\\CLSID", "", kRegSz, kPaneClassId},
+              // The library is resource 1 of the module, which the module's path names.
+              {libraryVersion, "", kRegSz, kLibraryName},
+              {libraryVersion + "\\0\\" + (pointerBits == 64 ? "win64" : "win32"), "", kRegSz,
+               modulePath},
+              {libraryVersion + "\\FLAGS", "", kRegSz, "0"},
+          },
+      .ownKeys = {progId, clsid, library, paneInterface, paneEvents},
   };
-  for (const auto& v : values)
-    if (long rc =
-            system.regSetValue(RegistryRoot::CurrentUser, v.key, v.name, platform::kRegSz, v.data))
-      return rc;
-  return platform::kRegSuccess;
+  addInterface(set.values, paneInterface, kPaneInterfaceName, kTypeLibraryMarshaler);
+  addInterface(set.values, paneEvents, kPaneEventsName, kDispatchMarshaler);
+  return set;
+}
+
+long RegisterControls(platform::System& system, const std::string& modulePath) {
+  return platform::writeRegistrySet(
+      system, controlsRegistration(modulePath, static_cast<int>(sizeof(void*) * 8)));
 }
 
 long UnregisterControls(platform::System& system) {
-  long result = platform::kRegSuccess;
-  for (const std::string& key : {kClasses + kPaneProgId, kClasses + "CLSID\\" + kPaneClassId}) {
-    const long rc = system.regDeleteTree(RegistryRoot::CurrentUser, key);
-    if (rc != platform::kRegSuccess && rc != platform::kRegFileNotFound) result = rc;
-  }
-  return result;
+  return platform::removeRegistrySet(system, controlsRegistration("", 0));
 }
 
 }  // namespace qh::controls

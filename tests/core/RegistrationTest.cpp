@@ -1,8 +1,12 @@
 // The add-in's COM class and Outlook add-in entry, written to and removed from the registry.
 #include "core/Registration.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "controls/ControlsRegistration.h"
 #include "hosts/sim/system/SimSystem.h"
 
 namespace qh::core {
@@ -60,6 +64,51 @@ TEST_F(Registration, UnregisteringRemovesEverythingAndMayBeRepeated) {
                                           "Software\\Microsoft\\Office\\Outlook\\Addins"))
       << "other add-ins' entries stay";
   EXPECT_EQ(UnregisterAddin(system), 0);
+}
+
+// Unregistering and the installer's removal take away the keys a list owns: every value it
+// writes must lie below one of them, or it would be left behind.
+TEST_F(Registration, EveryListedValueGoesWithTheKeysItsModuleOwns) {
+  const std::vector<platform::RegistrySet> lists = {addinRegistration(kModule),
+                                                    controls::controlsRegistration(kModule, 32),
+                                                    controls::controlsRegistration(kModule, 64)};
+  for (const platform::RegistrySet& list : lists) {
+    for (const platform::RegistryEntry& value : list.values) {
+      const bool owned = std::any_of(list.ownKeys.begin(), list.ownKeys.end(), [&](auto& key) {
+        return value.key == key || value.key.starts_with(key + "\\");
+      });
+      EXPECT_TRUE(owned) << value.key;
+    }
+    ASSERT_EQ(platform::writeRegistrySet(system, list), 0);
+    EXPECT_EQ(platform::removeRegistrySet(system, list), 0);
+    // What is left below the current user's classes and add-ins: empty containers at most.
+    const std::vector<std::string> containers = {"CLSID", "Interface", "TypeLib"};
+    const sim::SimRegistry& registry = system.registry();
+    for (const std::string& key :
+         registry.subKeyNames(RegistryRoot::CurrentUser, "Software\\Classes"))
+      EXPECT_THAT(containers, ::testing::Contains(key));
+    for (const std::string& container : containers)
+      EXPECT_THAT(
+          registry.subKeyNames(RegistryRoot::CurrentUser, "Software\\Classes\\" + container),
+          ::testing::IsEmpty());
+    EXPECT_THAT(registry.subKeyNames(RegistryRoot::CurrentUser,
+                                     "Software\\Microsoft\\Office\\Outlook\\Addins"),
+                ::testing::IsEmpty());
+  }
+}
+
+TEST_F(Registration, TheControlsTypeLibraryIsRegisteredForTheModulesPlatform) {
+  const auto pathKeys = [](int pointerBits) {
+    std::vector<std::string> keys;
+    for (const auto& v : controls::controlsRegistration(kModule, pointerBits).values)
+      if (v.data == kModule) keys.push_back(v.key);
+    return keys;
+  };
+  const std::string library =
+      "Software\\Classes\\TypeLib\\{2D5AA693-2408-405F-9058-E9C5B5C57E60}\\1.0\\0\\";
+  EXPECT_THAT(pathKeys(32), ::testing::Contains(library + "win32"));
+  EXPECT_THAT(pathKeys(64), ::testing::Contains(library + "win64"));
+  EXPECT_THAT(pathKeys(64), ::testing::Not(::testing::Contains(library + "win32")));
 }
 
 }  // namespace

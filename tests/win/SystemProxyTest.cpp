@@ -57,7 +57,7 @@ TEST_P(SystemProxyTest, TheClockAndTheRegionalFormatsAreTheOtherSide) {
   EXPECT_EQ(proxy.pmDesignator(), sim.pmDesignator());
   // Words in the order of the locale, letter case not counting.
   EXPECT_LT(proxy.compareText("\xC3\x84rger", "zeta"), 0);
-  EXPECT_EQ(proxy.compareText("\xC3\x89" "clair", "\xC3\xA9" "clair"), 0);
+  EXPECT_EQ(proxy.compareText("\u00C9clair", "\u00E9clair"), 0);
   sim.setModuleFolder("C:\\Program Files\\Quillhour");
   EXPECT_EQ(proxy.moduleFolder(), "C:\\Program Files\\Quillhour");
 }

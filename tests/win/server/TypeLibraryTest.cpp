@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -31,11 +32,40 @@ GUID guidOf(const char* text) {
   return guid;
 }
 
+// Read as data, so that a reader of either bitness reads the DLLs of both.
 ComPtr<ITypeLib> typeLibraryOf(const std::string& library) {
   LoadedServer server(library);
   ComPtr<ITypeLib> typeLibrary;
   EXPECT_EQ(LoadTypeLibEx(server.path().c_str(), REGKIND_NONE, typeLibrary.put()), S_OK);
   return typeLibrary;
+}
+
+// The size of a pointer on the platform a type library was made for. (Vtable offsets come
+// back in the reader's own pointer size, whatever the library's platform.)
+size_t pointerSizeOf(ITypeLib& library) {
+  TLIBATTR* attributes = nullptr;
+  throwIfFailed(library.GetLibAttr(&attributes));
+  const size_t size = attributes->syskind == SYS_WIN64 ? 8 : 4;
+  library.ReleaseTLibAttr(attributes);
+  return size;
+}
+
+// The size of a pointer on the machine a module's PE header names.
+size_t pointerSizeOfModule(const std::wstring& path) {
+  FILE* file = _wfopen(path.c_str(), L"rb");
+  if (!file) return 0;
+  IMAGE_DOS_HEADER dos{};
+  IMAGE_FILE_HEADER header{};
+  DWORD signature = 0;
+  const bool read = fread(&dos, sizeof dos, 1, file) == 1 &&
+                    fseek(file, dos.e_lfanew, SEEK_SET) == 0 &&
+                    fread(&signature, sizeof signature, 1, file) == 1 &&
+                    fread(&header, sizeof header, 1, file) == 1;
+  fclose(file);
+  if (!read || signature != IMAGE_NT_SIGNATURE) return 0;
+  return header.Machine == IMAGE_FILE_MACHINE_AMD64  ? 8
+         : header.Machine == IMAGE_FILE_MACHINE_I386 ? 4
+                                                     : 0;
 }
 
 using Functions = std::vector<std::string>;
@@ -137,6 +167,16 @@ TEST(TypeLibraryTest, TheAddinsLibraryDescribesConnectWithOfficesInterfaces) {
   EXPECT_EQ(pane.front(), "7:0:Title");
   EXPECT_EQ(pane[5], "12:4:ContentControl");
   EXPECT_EQ(pane.back(), "21:9:Delete");
+}
+
+TEST(TypeLibraryTest, EachLibraryIsMadeForItsModulesBitness) {
+  for (const char* name : {"Quillhour", "QuillhourControls"}) {
+    const ComPtr<ITypeLib> library = typeLibraryOf(name);
+    ASSERT_TRUE(library) << name;
+    const size_t modulePointerSize = pointerSizeOfModule(LoadedServer(name).path());
+    EXPECT_NE(modulePointerSize, 0u) << name;
+    EXPECT_EQ(pointerSizeOf(*library.get()), modulePointerSize) << name;
+  }
 }
 
 TEST(TypeLibraryTest, TheControlLibraryCarriesThePaneControlsIdentity) {
