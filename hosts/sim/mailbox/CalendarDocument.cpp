@@ -1,5 +1,7 @@
 #include "hosts/sim/mailbox/CalendarDocument.h"
 
+#include <cctype>
+#include <string>
 #include <string_view>
 #include <unordered_map>
 
@@ -19,6 +21,18 @@ bool definesZone(std::string_view name) {
   for (std::string_view n : kNames)
     if (equalsIgnoreCase(name, n)) return true;
   return false;
+}
+
+// A time zone changes its offset a few times a year at most. A rule that repeats more often
+// (FREQ=HOURLY, BYHOUR=...) is no zone's, and libical would expand it hour by hour from its
+// start, often the year 1601: such a VTIMEZONE is left out, as one libical cannot read.
+bool zoneLikeRule(std::string_view rule) {
+  std::string upper(rule);
+  for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  if (upper.find("FREQ=YEARLY") == std::string::npos) return false;
+  for (std::string_view part : {"BYSECOND", "BYMINUTE", "BYHOUR", "BYYEARDAY", "BYWEEKNO"})
+    if (upper.find(part) != std::string::npos) return false;
+  return true;
 }
 
 }  // namespace
@@ -41,6 +55,7 @@ class CalendarDocument::Reading : public CalendarLayout::Observer {
       inEvent_ = true;
     } else if (depth == 2 && component == "VTIMEZONE") {
       zoneParser_ = icalparser_new();
+      zoneUsable_ = true;
     }
     if (zoneParser_) toZoneParser(line);
   }
@@ -50,7 +65,10 @@ class CalendarDocument::Reading : public CalendarLayout::Observer {
       if (depth == 2 && EntryReader::reads(nameOf(line.content)))
         own_.push_back(parseContentLine(line));
     } else if (zoneParser_) {
-      if (definesZone(nameOf(line.content))) toZoneParser(line);
+      const std::string_view name = nameOf(line.content);
+      if (equalsIgnoreCase(name, "RRULE") && !zoneLikeRule(line.content))
+        zoneUsable_ = false;
+      if (definesZone(name)) toZoneParser(line);
     } else if (depth == 1 && hasName(line.content, "METHOD")) {
       // RFC 5545 3.6.1: with a METHOD, an event's DTSTART is optional (iTIP messages).
       startOptional_ = true;
@@ -82,7 +100,7 @@ class CalendarDocument::Reading : public CalendarLayout::Observer {
   void toZoneParser(const LogicalLine& line) {
     buffer_.assign(line.content);
     if (icalcomponent* done = icalparser_add_line(zoneParser_, buffer_.data())) {
-      if (icalcomponent_isa(done) == ICAL_VTIMEZONE_COMPONENT)
+      if (icalcomponent_isa(done) == ICAL_VTIMEZONE_COMPONENT && zoneUsable_)
         icalcomponent_add_component(zones(), done);
       else
         icalcomponent_free(done);
@@ -135,6 +153,7 @@ class CalendarDocument::Reading : public CalendarLayout::Observer {
   bool startOptional_ = false;
   std::vector<Deferred> deferred_;
   icalparser* zoneParser_ = nullptr;
+  bool zoneUsable_ = true;  // no rule of the zone being read repeats more often than a zone does
   std::string buffer_;
 };
 

@@ -88,7 +88,8 @@ std::int64_t LocalTime::toInstant(const icaltimetype& t) const {
 icaltimetype LocalTime::later(Date d, std::int64_t seconds, icaltimezone* zone) const {
   // Through UTC, so that a change of daylight saving time in between counts as elapsed time.
   icaltimetype utc = fromLocal(d, icaltimezone_get_utc_timezone());
-  utc = icaltime_add(utc, icaldurationtype_from_int(static_cast<int>(seconds)));
+  // In days and seconds: a duration of years does not fit libical's int of seconds.
+  icaltime_adjust(&utc, static_cast<int>(seconds / 86400), 0, 0, static_cast<int>(seconds % 86400));
   if (zone) return icaltime_convert_to_zone(utc, zone);
   icaltimetype local = icaltime_convert_to_zone(utc, zone_);
   local.zone = nullptr;
