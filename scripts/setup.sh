@@ -9,6 +9,8 @@ packages=(
   libical-dev libicu-dev libxlsxwriter-dev libcli11-dev libfmt-dev libzip-dev libexpat1-dev
   # tests and benchmarks
   googletest libgtest-dev libgmock-dev libbenchmark-dev
+  # exported workbooks read back by other programs (tests/readers); the README's pictures
+  python3-openpyxl libreoffice-calc-nogui poppler-utils
   # the Windows DLLs (mingw-w64, widl, the standard IDL files) and their tests under Wine
   g++-mingw-w64-x86-64-posix mingw-w64-tools libwine-dev wine wine64 xvfb xauth
 )
