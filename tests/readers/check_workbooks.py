@@ -64,7 +64,8 @@ CASES = {
     'no-rows': (0, ['Atlas', 'Beacon']),
     'one-tag': (7, ['Atlas']),
     'letter-case': (12, ['Project', 'project', 'PROJECT', 'Internal']),
-    'scripts': (10, ['Ärger', 'ärger', 'Ελληνικά', 'Русский', '日本語', 'Émile & <Co>']),
+    'scripts': (12, ['Ärger', 'ärger', 'Ελληνικά', 'ΕΛΛΗΝΙΚΆ', 'Русский', 'русский', '日本語',
+                     'Émile & <Co>']),
     'full-sheet': (FULL_SHEET, ['Atlas', 'Beacon', 'Compass', 'Delta', 'Internal', 'Support']),
 }
 

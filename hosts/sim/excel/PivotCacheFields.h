@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -39,6 +38,7 @@ class PivotCacheFields {
 
  private:
   static void note(Field& f, const CellValue& v);
+  static void shareItems(Field& f, const PivotSource& source, std::size_t field);
 
   std::vector<Field> fields_;
 };

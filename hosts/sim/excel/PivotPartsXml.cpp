@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cstdio>
 #include <set>
 #include <type_traits>
 
@@ -33,12 +32,24 @@ void appendUnsigned(std::string& out, std::size_t v) {
   out.append(buf, result.ptr);
 }
 
+// "2026-11-30T09:00:00": written digit by digit, since a full cache holds tens of thousands.
 void appendIsoDate(std::string& out, double serial) {
   const Date::Parts p = Date(serial).parts();
-  char buf[32];
-  std::snprintf(buf, sizeof buf, "%04d-%02d-%02dT%02d:%02d:%02d", p.year, p.month, p.day, p.hour,
-                p.minute, p.second);
-  out += buf;
+  char buf[19];
+  auto put = [&buf](int at, int value, int digits) {
+    for (int i = digits - 1; i >= 0; --i, value /= 10)
+      buf[at + i] = static_cast<char>('0' + value % 10);
+  };
+  put(0, std::clamp(p.year, 0, 9999), 4);
+  put(5, p.month, 2);
+  put(8, p.day, 2);
+  put(11, p.hour, 2);
+  put(14, p.minute, 2);
+  put(17, p.second, 2);
+  buf[4] = buf[7] = '-';
+  buf[10] = 'T';
+  buf[13] = buf[16] = ':';
+  out.append(buf, sizeof buf);
 }
 
 template <class V>

@@ -9,11 +9,6 @@ namespace {
 
 using Key = std::vector<CellValue>;
 
-int rank(const CellValue& v) {
-  if (v.isEmpty()) return 3;
-  return v.isNumeric() || v.kind == CellValue::Kind::Boolean ? 0 : 1;
-}
-
 struct KeyLess {
   bool operator()(const Key& a, const Key& b) const {
     return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
@@ -87,12 +82,18 @@ std::string PivotReport::itemName(const CellValue& v) {
   return v.isEmpty() ? "(blank)" : v.displayText();
 }
 
+PivotReport::ItemRank PivotReport::itemRank(const CellValue& v) {
+  if (v.isEmpty()) return kBlankRank;
+  return v.isNumeric() || v.kind == CellValue::Kind::Boolean ? kNumberRank : kTextRank;
+}
+
 // Excel's item order: numbers and dates by value, then text without regard to case, then
-// blanks. Rank 1 is text and formulas, which show their text as it stands.
+// blanks. Texts include formulas, which show their text as it stands.
 bool PivotReport::itemLess(const CellValue& a, const CellValue& b) {
-  if (rank(a) != rank(b)) return rank(a) < rank(b);
-  if (rank(a) == 0) return a.number < b.number;
-  if (rank(a) == 1) return lessFolded(a.text, b.text);
+  const ItemRank ra = itemRank(a), rb = itemRank(b);
+  if (ra != rb) return ra < rb;
+  if (ra == kNumberRank) return a.number < b.number;
+  if (ra == kTextRank) return lessFolded(a.text, b.text);
   return false;
 }
 

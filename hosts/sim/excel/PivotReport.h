@@ -71,7 +71,10 @@ class PivotReport {
   // The name a record value shows as a pivot item; an empty value is "(blank)".
   static std::string itemName(const CellValue& v);
   // Excel's order of items; two values neither less than the other are one item (texts that
-  // differ only in letter case among them).
+  // differ only in letter case among them). Items rank as numbers (dates and booleans among
+  // them), then texts, then the blank.
+  enum ItemRank { kNumberRank, kTextRank, kBlankRank };
+  static ItemRank itemRank(const CellValue& v);
   static bool itemLess(const CellValue& a, const CellValue& b);
   // Whether the record passes the page fields' selections.
   static bool shown(const std::vector<CellValue>& record, const PivotSpec& layout);

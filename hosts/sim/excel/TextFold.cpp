@@ -58,8 +58,8 @@ char32_t foldCase(char32_t cp) {
   return cp;
 }
 
-int compareFolded(std::string_view a, std::string_view b) {
-  std::size_t i = 0, j = 0;
+int compareFoldedFrom(std::string_view a, std::string_view b, std::size_t from) {
+  std::size_t i = from, j = from;
   while (i < a.size() && j < b.size()) {
     const char32_t x = nextFolded(a, i), y = nextFolded(b, j);
     if (x != y) return x < y ? -1 : 1;

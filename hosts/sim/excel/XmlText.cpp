@@ -31,10 +31,22 @@ void appendHexEscape(std::string& out, char32_t cp) {
   out += '_';
 }
 
+// Printable ASCII other than the characters that need a look: copied as it stands.
+bool plain(char c) {
+  return c >= 0x20 && c < 0x7F && c != '&' && c != '<' && c != '>' && c != '"' && c != '_';
+}
+
 }  // namespace
 
 void appendEscaped(std::string& out, std::string_view text) {
   for (std::size_t at = 0; at < text.size();) {
+    std::size_t run = at;
+    while (run < text.size() && plain(text[run])) ++run;
+    if (run > at) {
+      out.append(text, at, run - at);
+      at = run;
+      continue;
+    }
     const char c = text[at];
     switch (c) {
       case '&':
