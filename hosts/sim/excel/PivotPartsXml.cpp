@@ -68,6 +68,27 @@ void attribute(std::string& out, const char* name, const V& value) {
   out += '"';
 }
 
+// "<name count="n">", the start of a list element.
+void openList(std::string& out, const char* name, std::size_t count) {
+  out += '<';
+  out += name;
+  attribute(out, "count", count);
+  out += '>';
+}
+
+// A list of field numbers: <rowFields count="1"><field x="3"/></rowFields>.
+void appendFieldList(std::string& out, const char* name, const std::vector<int>& fields) {
+  openList(out, name, fields.size());
+  for (int f : fields) {
+    out += "<field";
+    attribute(out, "x", f);
+    out += "/>";
+  }
+  out += "</";
+  out += name;
+  out += '>';
+}
+
 // A record value or shared item: <n v="1.5"/>, <s v="text"/>, <d v="..."/>, <b v="1"/>, <m/>.
 void appendValue(std::string& out, const CellValue& v) {
   switch (v.kind) {
@@ -185,9 +206,8 @@ std::string PivotPartsXml::cacheDefinition(const std::string& recordsRelationshi
   out += "><cacheSource type=\"worksheet\"><worksheetSource";
   attribute(out, "ref", plainReference(table_.sourceArea));
   attribute(out, "sheet", table_.sourceSheet);
-  out += "/></cacheSource><cacheFields";
-  attribute(out, "count", source_.fieldNames.size());
-  out += '>';
+  out += "/></cacheSource>";
+  openList(out, "cacheFields", source_.fieldNames.size());
   for (std::size_t i = 0; i < source_.fieldNames.size(); ++i) {
     const PivotCacheFields::Field& f = fields_.fields()[i];
     out += "<cacheField";
@@ -276,9 +296,7 @@ std::string PivotPartsXml::tableDefinition(std::uint32_t cacheId, bool hasChart)
 }
 
 void PivotPartsXml::appendPivotFields(std::string& out) const {
-  out += "<pivotFields";
-  attribute(out, "count", source_.fieldNames.size());
-  out += '>';
+  openList(out, "pivotFields", source_.fieldNames.size());
   for (std::size_t i = 0; i < source_.fieldNames.size(); ++i) {
     const int field = static_cast<int>(i);
     const PivotCacheFields::Field& f = fields_.fields()[i];
@@ -296,9 +314,8 @@ void PivotPartsXml::appendPivotFields(std::string& out) const {
     }
     // The table shows no subtotals, only grand totals.
     attribute(out, "defaultSubtotal", "0");
-    out += "><items";
-    attribute(out, "count", f.sortedItems.size());
     out += '>';
+    openList(out, "items", f.sortedItems.size());
     for (std::uint32_t item : f.sortedItems) {
       out += "<item x=\"";
       appendUnsigned(out, item);
@@ -314,19 +331,9 @@ void PivotPartsXml::appendRowItems(std::string& out) const {
     out += "<rowItems count=\"1\"><i/></rowItems>";
     return;
   }
-  out += "<rowFields";
-  attribute(out, "count", layout_.rowFields.size());
-  out += '>';
-  for (int f : layout_.rowFields) {
-    out += "<field";
-    attribute(out, "x", f);
-    out += "/>";
-  }
-  out += "</rowFields>";
+  appendFieldList(out, "rowFields", layout_.rowFields);
   const auto keys = shownKeys(source_, layout_, fields_, layout_.rowFields);
-  out += "<rowItems";
-  attribute(out, "count", keys.size() + 1);
-  out += '>';
+  openList(out, "rowItems", keys.size() + 1);
   for (const auto& key : keys) {
     out += "<i>";
     for (std::uint32_t position : key) appendIndex(out, position);
@@ -339,17 +346,7 @@ void PivotPartsXml::appendColumnItems(std::string& out) const {
   const std::size_t dataCount = layout_.dataFields.size();
   std::vector<int> axis = layout_.columnFields;
   if (dataCount > 1) axis.push_back(kDataFieldsPlace);
-  if (!axis.empty()) {
-    out += "<colFields";
-    attribute(out, "count", axis.size());
-    out += '>';
-    for (int f : axis) {
-      out += "<field";
-      attribute(out, "x", f);
-      out += "/>";
-    }
-    out += "</colFields>";
-  }
+  if (!axis.empty()) appendFieldList(out, "colFields", axis);
   // Without column fields: one column per data field. With them: each shown combination of
   // their items times each data field, then a grand total per data field.
   std::string items;
@@ -382,18 +379,14 @@ void PivotPartsXml::appendColumnItems(std::string& out) const {
       items += "><x/></i>";
     }
   }
-  out += "<colItems";
-  attribute(out, "count", count);
-  out += '>';
+  openList(out, "colItems", count);
   out += items;
   out += "</colItems>";
 }
 
 void PivotPartsXml::appendPageFields(std::string& out) const {
   if (layout_.pageFields.empty()) return;
-  out += "<pageFields";
-  attribute(out, "count", layout_.pageFields.size());
-  out += '>';
+  openList(out, "pageFields", layout_.pageFields.size());
   for (int f : layout_.pageFields) {
     out += "<pageField";
     attribute(out, "fld", f);
@@ -410,9 +403,7 @@ void PivotPartsXml::appendPageFields(std::string& out) const {
 
 void PivotPartsXml::appendDataFields(std::string& out) const {
   if (layout_.dataFields.empty()) return;
-  out += "<dataFields";
-  attribute(out, "count", layout_.dataFields.size());
-  out += '>';
+  openList(out, "dataFields", layout_.dataFields.size());
   for (int f : layout_.dataFields) {
     out += "<dataField";
     attribute(out, "name", PivotReport::dataCaption(source_, f));

@@ -34,8 +34,7 @@ target_sources(qh_sim PRIVATE
   ${QH_SIM_EXCEL_DIR}/TextFold.cpp
   ${QH_SIM_EXCEL_DIR}/Workbook.cpp
   ${QH_SIM_EXCEL_DIR}/Workbooks.cpp
-  ${QH_SIM_EXCEL_DIR}/Worksheet.cpp
-  ${QH_SIM_EXCEL_DIR}/XmlText.cpp)
+  ${QH_SIM_EXCEL_DIR}/Worksheet.cpp)
 
 # The .xlsx writer needs libxlsxwriter, and libzip and expat to add the pivot tables to what
 # it wrote (Debian: libxlsxwriter-dev, libzip-dev, libexpat1-dev). A build without them (such
@@ -56,6 +55,7 @@ if(TARGET PkgConfig::QH_XLSXWRITER AND TARGET PkgConfig::QH_LIBZIP AND TARGET Pk
     ${QH_SIM_EXCEL_DIR}/XlsxStyles.cpp
     ${QH_SIM_EXCEL_DIR}/XlsxWorkbookWriter.cpp
     ${QH_SIM_EXCEL_DIR}/XmlScan.cpp
+    ${QH_SIM_EXCEL_DIR}/XmlText.cpp
     ${QH_SIM_EXCEL_DIR}/ZipPackage.cpp)
   target_link_libraries(qh_sim PUBLIC PkgConfig::QH_XLSXWRITER
                         PRIVATE PkgConfig::QH_LIBZIP PkgConfig::QH_EXPAT)
