@@ -218,6 +218,12 @@ void readWorksheet(const Element& xml, const std::vector<std::string>& strings,
     if (f) sheet.formulas[ref] = f->text;
     const std::size_t style = c.attr("s").empty() ? 0 : std::stoul(c.attr("s"));
     if (style < looks.size()) sheet.looks[ref] = looks[style];
+    if (c.attr("t") == "inlineStr") {
+      std::string text;
+      c.each("t", [&](const Element& t) { text += t.text; });
+      sheet.values[ref] = text;
+      return;
+    }
     if (!v) return;
     sheet.values[ref] = c.attr("t") == "s" ? strings.at(std::stoul(v->text)) : v->text;
   });

@@ -96,8 +96,13 @@ struct SheetParts {
 class XlsxFile {
  public:
   XlsxFile(const std::filesystem::path& path, const std::vector<CellStyle>* styles)
-      : book_(workbook_new(path.string().c_str())), styles_(book_, styles) {
+      : book_(open(path)), styles_(book_, styles) {
     if (!book_) throw std::runtime_error("cannot create " + path.string());
+  }
+  static lxw_workbook* open(const std::filesystem::path& path) {
+    lxw_workbook_options options = {};
+    options.constant_memory = LXW_TRUE;
+    return workbook_new_opt(path.string().c_str(), &options);
   }
   ~XlsxFile() {
     if (book_) workbook_close(book_);
@@ -112,18 +117,7 @@ class XlsxFile {
     else if (!sheet.visible)
       worksheet_hide(ws);
     writeColumns(ws, sheet.columns);
-    writeRows(ws, sheet.formats);
-    sheet.cells.forEach([&](int row, int column, const CellValue& v) {
-      writeCell(ws, row, column, v,
-                styles_.format(sheet.formats.styleAt(row, column, sheet.columns), v));
-    });
-    // Empty cells of a style of their own (the template's styled blanks).
-    for (const auto& [at, style] : sheet.formats.cellStyles()) {
-      if (!sheet.cells.get(at.first, at.second).isEmpty()) continue;
-      if (lxw_format* format = styles_.format(style))
-        check(worksheet_write_blank(ws, static_cast<lxw_row_t>(at.first - 1),
-                                    static_cast<lxw_col_t>(at.second - 1), format));
-    }
+    writeRowsInOrder(ws, sheet);
     applySettings(ws, sheet.settings);
     const auto row = static_cast<lxw_row_t>(sheet.selection.top - 1);
     const auto col = static_cast<lxw_col_t>(sheet.selection.left - 1);
@@ -182,15 +176,49 @@ class XlsxFile {
     }
   }
 
-  void writeRows(lxw_worksheet* ws, const CellFormats& formats) {
-    for (const auto& [row, settings] : formats.rows()) {
-      lxw_row_col_options options = {};
-      options.hidden = settings.hidden;
-      check(worksheet_set_row_opt(ws, static_cast<lxw_row_t>(row - 1),
-                                  settings.height > 0 ? settings.height : LXW_DEF_ROW_HEIGHT,
-                                  settings.style >= 0 ? styles_.format(settings.style) : nullptr,
-                                  &options));
-    }
+  // The library keeps one row at a time and writes it out when the next one starts, so rows
+  // go out in order: each row's settings first, then its cells left to right, the values
+  // merged with the empty cells that have a style of their own (the template's styled
+  // blanks). Rows of settings or blanks alone go out in their place among the others.
+  void writeRowsInOrder(lxw_worksheet* ws, const SheetParts& sheet) {
+    const auto& rows = sheet.formats.rows();
+    const auto& blanks = sheet.formats.cellStyles();
+    auto row = rows.begin();
+    auto blank = blanks.begin();
+    // Everything before (r, c): row settings of rows up to r, blanks before the cell.
+    auto catchUp = [&](int r, int c) {
+      while (true) {
+        const bool rowNext = row != rows.end() && row->first <= r &&
+                             (blank == blanks.end() || row->first <= blank->first.first);
+        if (rowNext) {
+          writeRow(ws, row->first, row->second);
+          ++row;
+        } else if (blank != blanks.end() &&
+                   std::make_pair(blank->first.first, blank->first.second) < std::make_pair(r, c)) {
+          if (sheet.cells.get(blank->first.first, blank->first.second).isEmpty())
+            if (lxw_format* format = styles_.format(blank->second))
+              check(worksheet_write_blank(ws, static_cast<lxw_row_t>(blank->first.first - 1),
+                                          static_cast<lxw_col_t>(blank->first.second - 1), format));
+          ++blank;
+        } else {
+          return;
+        }
+      }
+    };
+    sheet.cells.forEach([&](int r, int c, const CellValue& v) {
+      catchUp(r, c);
+      writeCell(ws, r, c, v, styles_.format(sheet.formats.styleAt(r, c, sheet.columns), v));
+    });
+    catchUp(CellArea::kMaxRow + 1, 1);
+  }
+
+  void writeRow(lxw_worksheet* ws, int row, const CellFormats::Row& settings) {
+    lxw_row_col_options options = {};
+    options.hidden = settings.hidden;
+    check(worksheet_set_row_opt(ws, static_cast<lxw_row_t>(row - 1),
+                                settings.height > 0 ? settings.height : LXW_DEF_ROW_HEIGHT,
+                                settings.style >= 0 ? styles_.format(settings.style) : nullptr,
+                                &options));
   }
 
   void writeCell(lxw_worksheet* ws, int row, int column, const CellValue& v, lxw_format* format) {
