@@ -42,6 +42,9 @@ class Control : public Object {
   Variant invoke(std::string_view name, CallKind kind, Args& args) override;
 
  protected:
+  // The form the control is placed on, or null.
+  Form* form() const { return form_; }
+
   // Runs a handler the form attached to one of this control's events. The handler is copied
   // (it may replace itself) and the control, and with it the form it lives on, stays alive
   // until the handler returns, so a handler may drop the last reference to its own dialog.

@@ -49,6 +49,10 @@ class Form : public Object {
   Control* control(std::string_view name) const;
   Control* focusedControl() const { return focused_; }
   void setFocusedControl(Control* c) { focused_ = c; }
+  // The user's order of words, for the controls that sort (see platform::System).
+  int compareText(const std::string& a, const std::string& b) const {
+    return system_.compareText(a, b);
+  }
 
   std::unique_ptr<Connection> advise(EventSink& sink) override { return events_.advise(sink); }
   // Members: Caption, Visible, Show, Hide, Unload, and every control by its name.
