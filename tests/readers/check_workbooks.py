@@ -31,6 +31,7 @@ except ImportError:
 
 SOFFICE = shutil.which('soffice')
 TABLE = '{urn:oasis:names:tc:opendocument:xmlns:table:1.0}'
+DRAW = '{urn:oasis:names:tc:opendocument:xmlns:drawing:1.0}'
 FULL_SHEET = 32764  # rows 4 to 32767, all the export's row counter allows
 PER_DAY = 16
 
@@ -202,6 +203,27 @@ class LibreOfficeOpensTheWorkbook(unittest.TestCase):
                 source = tables[0].find(TABLE + 'source-cell-range').get(TABLE + 'cell-range-address')
                 self.assertEqual(source.replace("'", '').replace('$', ''),
                                  'Quillhour.C3:Quillhour.F%d' % (3 + export.times))
+
+    def test_shows_the_chart_over_the_pivot_table_rows(self):
+        # LibreOffice reads no pivot charts from .xlsx: it must fall back to the series' own
+        # references, the table's tag and total cells, and so show the same bars.
+        for name, export in EXPORTS.items():
+            with self.subTest(name):
+                content = ElementTree.fromstring(zipfile.ZipFile(ODS[name]).read('content.xml'))
+                sheet = [t for t in content.iter(TABLE + 'table')
+                         if t.get(TABLE + 'name') == 'Diagram']
+                self.assertEqual(len(sheet), 1)
+                charts = list(sheet[0].iter(DRAW + 'object'))
+                self.assertEqual(len(charts), 1)
+                ranges = charts[0].get(DRAW + 'notify-on-update-of-ranges', '')
+                cell = r"'[^']+'\.[A-Z]+\d+"
+                ranges = [r.replace("'", '')
+                          for r in re.findall(cell + '(?::' + cell + ')?', ranges.replace('$', ''))]
+                if not export.times:
+                    continue  # an empty table gives the chart nothing to plot
+                last = 3 + len(export.folded_totals())
+                self.assertEqual(ranges, ['Pivot Table.A4:Pivot Table.A%d' % last,
+                                          'Pivot Table.B4:Pivot Table.B%d' % last])
 
     def test_computes_the_same_totals_as_the_export_reported(self):
         for name, export in EXPORTS.items():
