@@ -10,6 +10,8 @@ packages=(
   libedit-dev  # the shell's line editing, completion and history
   # tests and benchmarks
   googletest libgtest-dev libgmock-dev libbenchmark-dev
+  # exported workbooks read back by other programs (tests/readers); the README's pictures
+  python3-openpyxl libreoffice-calc-nogui poppler-utils
   # assets/icons/make_icons.py (the standard library only)
   python3
   clang libclang-rt-14-dev  # the calendar store's fuzz targets (libFuzzer)

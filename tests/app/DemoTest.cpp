@@ -72,7 +72,8 @@ TEST_F(Demo, TheCalendarKeepsTheTagsTheTagListAndTheMarks) {
 
 TEST_F(Demo, LibreOfficeOpensTheWorkbook) {
   const std::string soffice = "/usr/bin/soffice";
-  if (!std::filesystem::exists(soffice)) GTEST_SKIP() << "LibreOffice is not installed";
+  ASSERT_TRUE(std::filesystem::exists(soffice))
+      << "LibreOffice is missing: scripts/setup.sh installs it (libreoffice-calc-nogui)";
   const std::string profile = "-env:UserInstallation=file://" + folder.file("lo-profile");
   const ProgramRun convert = runProgram(soffice,
                                         {profile, "--headless", "--convert-to", "csv", "--outdir",

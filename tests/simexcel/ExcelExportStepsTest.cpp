@@ -68,20 +68,20 @@ TEST_F(ExcelExportSteps, WholeSequenceLeavesTableChartAndDataSheetActive) {
   // The table at A3 with "Date" as page field above it, sums of Time per Tag.
   EXPECT_EQ(text("Pivot Table", 1, 1), "Date");
   EXPECT_EQ(text("Pivot Table", 1, 2), "(All)");
-  EXPECT_EQ(text("Pivot Table", 3, 1), "Sum of Time");
-  EXPECT_EQ(text("Pivot Table", 4, 1), "Tag");
-  EXPECT_EQ(text("Pivot Table", 5, 1), "Internal");
-  EXPECT_EQ(text("Pivot Table", 5, 2), "0.25");
-  EXPECT_EQ(text("Pivot Table", 6, 1), "Project");
-  EXPECT_EQ(text("Pivot Table", 6, 2), "2.25");
-  EXPECT_EQ(text("Pivot Table", 7, 1), "Grand Total");
-  EXPECT_EQ(text("Pivot Table", 7, 2), "2.5");
+  EXPECT_EQ(text("Pivot Table", 3, 1), "Tag");
+  EXPECT_EQ(text("Pivot Table", 3, 2), "Sum of Time");
+  EXPECT_EQ(text("Pivot Table", 4, 1), "Internal");
+  EXPECT_EQ(text("Pivot Table", 4, 2), "0.25");
+  EXPECT_EQ(text("Pivot Table", 5, 1), "Project");
+  EXPECT_EQ(text("Pivot Table", 5, 2), "2.25");
+  EXPECT_EQ(text("Pivot Table", 6, 1), "Grand Total");
+  EXPECT_EQ(text("Pivot Table", 6, 2), "2.5");
 
   Ref<Object> table =
       book->getObject("Sheets", "Pivot Table")->getObject("PivotTables", "QuillhourPivot");
   EXPECT_EQ(table->get("SmallGrid"), Variant(false));
-  EXPECT_EQ(table->getObject("TableRange1")->get("Address"), Variant("$A$3:$B$7"));
-  EXPECT_EQ(table->getObject("TableRange2")->get("Address"), Variant("$A$1:$B$7"));
+  EXPECT_EQ(table->getObject("TableRange1")->get("Address"), Variant("$A$3:$B$6"));
+  EXPECT_EQ(table->getObject("TableRange2")->get("Address"), Variant("$A$1:$B$6"));
   for (auto [field, orientation] : {std::pair{"Date", 3}, {"Time", 4}, {"Tag", 1}, {"Subject", 0}})
     EXPECT_EQ(table->getObject("PivotFields", field)->get("Orientation"), Variant(orientation))
         << field;
@@ -99,10 +99,10 @@ TEST_F(ExcelExportSteps, PageFieldSelectionRecomputesTheTable) {
   const std::string day = Variant(Date::fromParts(2026, 12, 1, 9, 0)).toString();
   date->put("CurrentPage", day);
   EXPECT_EQ(text("Pivot Table", 1, 2), day);
-  EXPECT_EQ(text("Pivot Table", 5, 1), "Project");
-  EXPECT_EQ(text("Pivot Table", 5, 2), "0.75");
-  EXPECT_EQ(text("Pivot Table", 6, 1), "Grand Total");
-  EXPECT_EQ(text("Pivot Table", 7, 1), "");  // the old rows are gone
+  EXPECT_EQ(text("Pivot Table", 4, 1), "Project");
+  EXPECT_EQ(text("Pivot Table", 4, 2), "0.75");
+  EXPECT_EQ(text("Pivot Table", 5, 1), "Grand Total");
+  EXPECT_EQ(text("Pivot Table", 6, 1), "");  // the old rows are gone
   EXPECT_EQ(errorOf([&] { date->put("CurrentPage", "no such day"); }).description(),
             "Unable to set the CurrentPage property of the PivotField class");
 }
@@ -110,8 +110,8 @@ TEST_F(ExcelExportSteps, PageFieldSelectionRecomputesTheTable) {
 TEST_F(ExcelExportSteps, NoRowsGivesATableOfTheHeadingsAlone) {
   buildPivotAndChart(*excel, *book, writeRows(*excel, {}));
   EXPECT_EQ(sheetOrder(), (std::vector<std::string>{"Quillhour", "Diagram", "Pivot Table"}));
-  EXPECT_EQ(text("Pivot Table", 3, 1), "Sum of Time");
-  EXPECT_EQ(text("Pivot Table", 5, 1), "Grand Total");
+  EXPECT_EQ(text("Pivot Table", 3, 2), "Sum of Time");
+  EXPECT_EQ(text("Pivot Table", 4, 1), "Grand Total");
 }
 
 TEST_F(ExcelExportSteps, SourceWithoutItsSheetOrHeadingsIsRefused) {

@@ -46,6 +46,45 @@ TEST(TemplateFile, ShippedTemplateHasTheDataSheetTheExportNeeds) {
   for (std::uint32_t column = 1; column <= 6; ++column) EXPECT_FALSE(columnHidden(sheet, column));
 }
 
+// What the template gives the report to look like: a large bold title, bold headings, the
+// start with its weekday, date and time, hours with two decimals, the heading rows frozen,
+// and a landscape page one page wide with the headings on every page.
+TEST(TemplateFile, ShippedTemplateGivesTheReportItsLook) {
+  const TemplateBook book = loadTemplateFile(QH_TEMPLATE_PATH);
+  const TemplateSheet& sheet = book.sheets.at(book.activeSheet);
+  auto cellStyle = [&](std::uint32_t row, std::uint32_t column) -> const CellStyle& {
+    for (const TemplateCell& cell : sheet.cells)
+      if (cell.row == row && cell.column == column) return book.styles.at(cell.style);
+    return book.styles.at(book.defaultStyle);
+  };
+  auto columnStyle = [&](std::uint32_t column) -> const CellStyle& {
+    for (const TemplateColumns& c : sheet.columns)
+      if (column >= c.first && column <= c.last) return book.styles.at(c.style);
+    return book.styles.at(book.defaultStyle);
+  };
+  EXPECT_GT(cellStyle(1, 1).font.size, book.styles.at(book.defaultStyle).font.size);
+  EXPECT_TRUE(cellStyle(1, 1).font.bold);
+  for (std::uint32_t column = 3; column <= 7; ++column)
+    EXPECT_TRUE(cellStyle(3, column).font.bold) << column;
+  const std::string dateFormat = columnStyle(3).numberFormat;
+  EXPECT_NE(dateFormat.find("ddd"), std::string::npos) << dateFormat;  // the weekday
+  EXPECT_NE(dateFormat.find("yyyy"), std::string::npos) << dateFormat;
+  EXPECT_NE(dateFormat.find("hh:mm"), std::string::npos) << dateFormat;
+  EXPECT_EQ(columnStyle(5).numberFormat, "0.00");
+  EXPECT_EQ(columnStyle(4).numberFormat, "General");
+  EXPECT_EQ(columnStyle(6).numberFormat, "General");
+
+  const SheetSettings& s = sheet.settings;
+  EXPECT_EQ(s.frozenRows, 3);
+  EXPECT_EQ(s.frozenColumns, 0);
+  EXPECT_TRUE(s.landscape);
+  EXPECT_TRUE(s.fitToPages);
+  EXPECT_EQ(s.fitWidth, 1);
+  EXPECT_EQ(s.fitHeight, 0);
+  EXPECT_EQ(s.titleRowFirst, 3);
+  EXPECT_EQ(s.titleRowLast, 3);
+}
+
 TEST(TemplateFile, FailuresSayWhyTheFileCouldNotBeRead) {
   TempFolder folder;
   auto reasonFor = [](const std::filesystem::path& path) {

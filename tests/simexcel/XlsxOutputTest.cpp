@@ -53,16 +53,116 @@ TEST_F(XlsxOutput, ExportWithDiagramWritesDataPivotAndChartSheets) {
 
   const XlsxSheet& pivot = file.sheet("Pivot Table");
   EXPECT_EQ(pivot.values.at("A1"), "Date");
-  EXPECT_EQ(pivot.values.at("A3"), "Sum of Time");
-  EXPECT_EQ(pivot.values.at("A5"), "Internal");
-  EXPECT_EQ(pivot.values.at("B5"), "0.5");
-  EXPECT_EQ(pivot.values.at("A6"), "Project");
-  EXPECT_EQ(pivot.values.at("B6"), "2.25");
-  EXPECT_EQ(pivot.values.at("B7"), "2.75");
+  EXPECT_EQ(pivot.values.at("A3"), "Tag");
+  EXPECT_EQ(pivot.values.at("B3"), "Sum of Time");
+  EXPECT_EQ(pivot.values.at("A4"), "Internal");
+  EXPECT_EQ(pivot.values.at("B4"), "0.5");
+  EXPECT_EQ(pivot.values.at("A5"), "Project");
+  EXPECT_EQ(pivot.values.at("B5"), "2.25");
+  EXPECT_EQ(pivot.values.at("B6"), "2.75");
 
   EXPECT_EQ(file.chartTypes, std::vector<std::string>{"c:barChart"});  // columns, in DrawingML
   EXPECT_EQ(file.chartReferences,
-            (std::vector<std::string>{"'Pivot Table'!$A$5:$A$6", "'Pivot Table'!$B$5:$B$6"}));
+            (std::vector<std::string>{"'Pivot Table'!$A$4:$A$5", "'Pivot Table'!$B$4:$B$5"}));
+  EXPECT_EQ(file.chartPivotSources,
+            std::vector<std::string>{"[Quillhour1.xlsx]Pivot Table!QuillhourPivot"});
+
+  // The template's look: its fonts, and its number formats on the cells the rows went to.
+  EXPECT_EQ(data.looks.at("A1").font, "Arial 14 bold");
+  EXPECT_EQ(data.looks.at("F3").font, "Arial 10 bold");
+  EXPECT_EQ(data.looks.at("D5").font, "Arial 10");
+  EXPECT_NE(data.looks.at("C4").numberFormat.find("ddd"), std::string::npos);
+  EXPECT_EQ(data.looks.at("E4").numberFormat, "0.00");
+  EXPECT_EQ(data.looks.at("F4").numberFormat, "General");
+
+  // The pivot table itself, with its cache over the rows as the add-in gave them.
+  ASSERT_EQ(pivot.pivots.size(), 1u);
+  const XlsxPivot& table = pivot.pivots[0];
+  EXPECT_EQ(table.name, "QuillhourPivot");
+  EXPECT_EQ(table.location, "A3:B6");
+  EXPECT_EQ(table.axes, (std::vector<std::string>{"axisPage", "", "", "axisRow"}));
+  EXPECT_EQ(table.itemCounts, (std::vector<int>{3, 0, 0, 2}));
+  EXPECT_EQ(table.rowItems, 3);  // two tags and the grand total
+  EXPECT_EQ(table.dataFields, std::vector<std::string>{"Sum of Time"});
+  EXPECT_EQ(table.sourceSheet, "Quillhour");
+  EXPECT_EQ(table.sourceRef, "C3:F6");
+  EXPECT_EQ(table.fieldNames, (std::vector<std::string>{"Date", "Subject", "Time", "Tag"}));
+  EXPECT_EQ(table.recordCount, 3);
+  ASSERT_EQ(table.records.size(), 3u);
+  EXPECT_EQ(table.records[1],
+            (std::vector<std::string>{"2026-11-30T13:00:00", "Mail", "0.5", "Internal"}));
+}
+
+// Whatever the rows hold reaches the cache in a form readers accept: tags that differ only in
+// letter case are one item (named as first met), in any script; characters XML cannot carry
+// are escaped, bytes that are not text replaced.
+TEST_F(XlsxOutput, PivotCacheTakesWhateverTheRowsHold) {
+  const Date day = Date::fromParts(2026, 12, 1, 9, 0);
+  const std::string longSubject(300, 'x');
+  const int last = writeRows(*excel, {{day, "bell \x07", 1, "Project"},
+                                      {day, "<b>&amp;</b>", 2, "project"},
+                                      {day, "Latin-1 \xFC", 0.5, "\xC3\x84rger"},
+                                      {day, "_x0041_", 0.25, "\xC3\xA4RGER"},
+                                      {day, longSubject, 4, "PROJECT"}});
+  buildPivotAndChart(*excel, *book, last);
+  const XlsxBook file = handOver();
+
+  const XlsxSheet& data = file.sheet("Quillhour");
+  EXPECT_EQ(data.values.at("D6"), "Latin-1 \xEF\xBF\xBD");
+  const XlsxPivot& table = file.sheet("Pivot Table").pivots.at(0);
+  EXPECT_EQ(table.sharedItems[3], (std::vector<std::string>{"Project", "\xC3\x84rger"}));
+  EXPECT_EQ(table.itemCounts[3], 2);
+  EXPECT_EQ(table.rowItems, 3);
+  ASSERT_EQ(table.records.size(), 5u);
+  std::vector<std::string> subjects, tags;
+  for (const auto& record : table.records) {
+    subjects.push_back(record[1]);
+    tags.push_back(record[3]);
+  }
+  EXPECT_EQ(subjects,
+            (std::vector<std::string>{"bell _x0007_", "<b>&amp;</b>", "Latin-1 \xEF\xBF\xBD",
+                                      "_x005F_x0041_", longSubject}));
+  EXPECT_EQ(tags, (std::vector<std::string>{"Project", "Project", "\xC3\x84rger", "\xC3\x84rger",
+                                            "Project"}));
+  // What the sheet shows agrees: first the folded tag in its first spelling, then the other.
+  const XlsxSheet& pivot = file.sheet("Pivot Table");
+  EXPECT_EQ(pivot.values.at("A4"), "Project");
+  EXPECT_EQ(pivot.values.at("B4"), "7");
+  EXPECT_EQ(pivot.values.at("A5"), "\xC3\x84rger");
+  EXPECT_EQ(pivot.values.at("B5"), "0.75");
+}
+
+TEST_F(XlsxOutput, PivotTableOfNoRowsHasAnEmptyCache) {
+  buildPivotAndChart(*excel, *book, writeRows(*excel, {}));
+  const XlsxBook file = handOver();
+  const XlsxPivot& table = file.sheet("Pivot Table").pivots.at(0);
+  EXPECT_EQ(table.sourceRef, "C3:F3");
+  EXPECT_EQ(table.recordCount, 0);
+  EXPECT_TRUE(table.records.empty());
+  EXPECT_EQ(table.itemCounts, (std::vector<int>{0, 0, 0, 0}));
+  EXPECT_EQ(table.rowItems, 1);  // the grand total alone
+  EXPECT_EQ(table.location, "A3:B4");
+  EXPECT_EQ(file.chartPivotSources.size(), 1u);
+}
+
+// Layouts the add-in does not make still give a table that describes what its sheet shows.
+TEST_F(XlsxOutput, ColumnFieldsAndSeveralDataFieldsAreDescribed) {
+  const int last =
+      writeRows(*excel, {{Date::fromParts(2026, 11, 30, 9, 0), "Design", 1.5, "Project"},
+                         {Date::fromParts(2026, 12, 1, 9, 0), "Mail", 0.5, "Internal"}});
+  Ref<Object> table = book->getObject("PivotCaches")
+                          ->call("Add", 1, "'Quillhour'!R3C3:R" + std::to_string(last) + "C6")
+                          .toObject()
+                          ->call("CreatePivotTable", "", "Wide")
+                          .toObject();
+  for (auto [field, orientation] : {std::pair{"Tag", 1}, {"Date", 2}, {"Time", 4}, {"Subject", 4}})
+    table->getObject("PivotFields", field)->put("Orientation", orientation);
+  const XlsxBook file = handOver();
+  const XlsxPivot& wide = file.sheets.front().pivots.at(0);
+  EXPECT_EQ(wide.axes, (std::vector<std::string>{"axisCol", "", "", "axisRow"}));
+  EXPECT_EQ(wide.dataFields, (std::vector<std::string>{"Sum of Time", "Count of Subject"}));
+  EXPECT_EQ(wide.rowItems, 3);
+  EXPECT_EQ(wide.location, "A3:G7");  // tag, two days and the totals, each summed and counted
 }
 
 TEST_F(XlsxOutput, DescriptionsShownFormulasKeptAndNoDiagram) {

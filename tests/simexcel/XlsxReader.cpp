@@ -3,6 +3,7 @@
 #include <expat.h>
 #include <zip.h>
 
+#include <algorithm>
 #include <memory>
 #include <stdexcept>
 
@@ -93,7 +94,118 @@ class Archive {
   zip_t* zip_;
 };
 
-void readWorksheet(const Element& xml, const std::vector<std::string>& strings, XlsxSheet& sheet) {
+// The part a relationship target of `from` stands for ("../pivotTables/x.xml" from
+// "xl/worksheets/sheet1.xml" is "xl/pivotTables/x.xml").
+std::string resolve(const std::string& from, const std::string& target) {
+  std::vector<std::string> path;
+  std::string folder = from.substr(0, from.rfind('/') == std::string::npos ? 0 : from.rfind('/'));
+  for (std::size_t start = 0; !folder.empty() && start <= folder.size();) {
+    const std::size_t end = std::min(folder.find('/', start), folder.size());
+    path.push_back(folder.substr(start, end - start));
+    start = end + 1;
+  }
+  for (std::size_t start = 0; start <= target.size();) {
+    const std::size_t end = std::min(target.find('/', start), target.size());
+    const std::string piece = target.substr(start, end - start);
+    if (piece == "..")
+      path.pop_back();
+    else if (!piece.empty() && piece != ".")
+      path.push_back(piece);
+    start = end + 1;
+  }
+  std::string out;
+  for (const std::string& piece : path) out += (out.empty() ? "" : "/") + piece;
+  return out;
+}
+
+// The targets of a part's relationships of a type ("pivotTable"), as package paths.
+std::vector<std::string> related(const Archive& archive, const std::string& part,
+                                 const std::string& type) {
+  const std::size_t slash = part.rfind('/');
+  const std::string rels = part.substr(0, slash + 1) + "_rels/" + part.substr(slash + 1) + ".rels";
+  std::vector<std::string> out;
+  if (!archive.has(rels)) return out;
+  archive.part(rels).each("Relationship", [&](const Element& r) {
+    const std::string t = r.attr("Type");
+    if (t.size() > type.size() && t.compare(t.size() - type.size(), type.size(), type) == 0)
+      out.push_back(resolve(part, r.attr("Target")));
+  });
+  return out;
+}
+
+// Each cell format's font and number format, by its index.
+std::vector<XlsxLook> readLooks(const Archive& archive) {
+  std::vector<XlsxLook> looks;
+  if (!archive.has("xl/styles.xml")) return looks;
+  const Element styles = archive.part("xl/styles.xml");
+  std::map<std::string, std::string> formats{{"0", "General"}};
+  styles.each("numFmt",
+              [&](const Element& f) { formats[f.attr("numFmtId")] = f.attr("formatCode"); });
+  std::vector<std::string> fonts;
+  if (const Element* list = styles.first("fonts"))
+    for (const auto& font : list->children) {
+      std::string name, size, bold;
+      for (const auto& p : font->children) {
+        if (p->name == "name") name = p->attr("val");
+        if (p->name == "sz") size = p->attr("val");
+        if (p->name == "b" && p->attr("val") != "0" && p->attr("val") != "false") bold = " bold";
+      }
+      fonts.push_back(name + " " + size + bold);
+    }
+  if (const Element* xfs = styles.first("cellXfs"))
+    for (const auto& xf : xfs->children) {
+      const std::string id = xf->attr("numFmtId").empty() ? "0" : xf->attr("numFmtId");
+      const std::size_t font = xf->attr("fontId").empty() ? 0 : std::stoul(xf->attr("fontId"));
+      looks.push_back({font < fonts.size() ? fonts[font] : "",
+                       formats.count(id) ? formats.at(id) : "built-in " + id});
+    }
+  return looks;
+}
+
+XlsxPivot readPivot(const Archive& archive, const std::string& part) {
+  XlsxPivot pivot;
+  const Element table = archive.part(part);
+  if (const Element* root = table.first("pivotTableDefinition")) pivot.name = root->attr("name");
+  if (const Element* location = table.first("location")) pivot.location = location->attr("ref");
+  table.each("pivotField", [&](const Element& f) {
+    pivot.axes.push_back(f.attr("axis"));
+    const Element* items = f.first("items");
+    pivot.itemCounts.push_back(items ? static_cast<int>(items->children.size()) : 0);
+  });
+  if (const Element* rows = table.first("rowItems"))
+    pivot.rowItems = static_cast<int>(rows->children.size());
+  table.each("dataField", [&](const Element& d) { pivot.dataFields.push_back(d.attr("name")); });
+
+  for (const std::string& cachePart : related(archive, part, "/pivotCacheDefinition")) {
+    const Element cache = archive.part(cachePart);
+    if (const Element* source = cache.first("worksheetSource")) {
+      pivot.sourceSheet = source->attr("sheet");
+      pivot.sourceRef = source->attr("ref");
+    }
+    if (const Element* root = cache.first("pivotCacheDefinition"))
+      pivot.recordCount = std::stoi(root->attr("recordCount"));
+    cache.each("cacheField", [&](const Element& f) {
+      pivot.fieldNames.push_back(f.attr("name"));
+      auto& items = pivot.sharedItems.emplace_back();
+      if (const Element* shared = f.first("sharedItems"))
+        for (const auto& item : shared->children) items.push_back(item->attr("v"));
+    });
+    for (const std::string& recordsPart : related(archive, cachePart, "/pivotCacheRecords"))
+      archive.part(recordsPart).each("r", [&](const Element& r) {
+        auto& record = pivot.records.emplace_back();
+        for (const auto& v : r.children) {
+          const std::size_t field = record.size();
+          record.push_back(v->name == "x" ? pivot.sharedItems.at(field).at(
+                                                v->attr("v").empty() ? 0 : std::stoul(v->attr("v")))
+                                          : v->attr("v"));
+        }
+      });
+  }
+  return pivot;
+}
+
+void readWorksheet(const Element& xml, const std::vector<std::string>& strings,
+                   const std::vector<XlsxLook>& looks, XlsxSheet& sheet) {
   xml.each("col", [&](const Element& col) {
     if (col.attr("hidden") != "1") return;
     for (int c = std::stoi(col.attr("min")); c <= std::stoi(col.attr("max")); ++c)
@@ -104,6 +216,14 @@ void readWorksheet(const Element& xml, const std::vector<std::string>& strings, 
     const Element* v = c.first("v");
     const Element* f = c.first("f");
     if (f) sheet.formulas[ref] = f->text;
+    const std::size_t style = c.attr("s").empty() ? 0 : std::stoul(c.attr("s"));
+    if (style < looks.size()) sheet.looks[ref] = looks[style];
+    if (c.attr("t") == "inlineStr") {
+      std::string text;
+      c.each("t", [&](const Element& t) { text += t.text; });
+      sheet.values[ref] = text;
+      return;
+    }
     if (!v) return;
     sheet.values[ref] = c.attr("t") == "s" ? strings.at(std::stoul(v->text)) : v->text;
   });
@@ -132,6 +252,7 @@ XlsxBook readXlsx(const std::filesystem::path& path) {
     targets[r.attr("Id")] = "xl/" + r.attr("Target");
   });
 
+  const std::vector<XlsxLook> looks = readLooks(archive);
   XlsxBook book;
   const Element workbook = archive.part("xl/workbook.xml");
   if (const Element* view = workbook.first("workbookView");
@@ -142,13 +263,20 @@ XlsxBook readXlsx(const std::filesystem::path& path) {
     sheet.name = s.attr("name");
     const std::string target = targets.at(s.attr("r:id"));
     sheet.isChart = target.find("chartsheets/") != std::string::npos;
-    if (!sheet.isChart) readWorksheet(archive.part(target), strings, sheet);
+    if (!sheet.isChart) {
+      readWorksheet(archive.part(target), strings, looks, sheet);
+      for (const std::string& table : related(archive, target, "/pivotTable"))
+        sheet.pivots.push_back(readPivot(archive, table));
+    }
     book.sheets.push_back(std::move(sheet));
   });
   for (const std::string& name : archive.names()) {
     if (name.rfind("xl/charts/chart", 0) != 0) continue;
     const Element chart = archive.part(name);
     chart.each("c:f", [&](const Element& f) { book.chartReferences.push_back(f.text); });
+    if (const Element* source = chart.first("c:pivotSource"))
+      if (const Element* name = source->first("c:name"))
+        book.chartPivotSources.push_back(name->text);
     if (const Element* plot = chart.first("c:plotArea"))
       for (const auto& child : plot->children)
         if (child->name != "c:layout" && child->name.find("Chart") != std::string::npos)

@@ -75,6 +75,10 @@ SheetSnapshot Chart::snapshot() const {
   out.name = name();
   out.chartType = chartType_;
   out.series = pivot_ ? pivot_->chartSeries() : rangeSeries();
+  if (pivot_ && pivot_->worksheet()) {
+    out.pivotSheet = pivot_->worksheet()->name();
+    out.pivotTable = pivot_->name();
+  }
   return out;
 }
 

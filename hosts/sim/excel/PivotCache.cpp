@@ -65,6 +65,14 @@ std::string PivotCache::sourceText() const {
   return sheetName_.empty() ? range : sheetName_ + "!" + range;
 }
 
+std::string PivotCache::sourceSheetName() const {
+  try {
+    return sourceSheet().name();
+  } catch (const Error&) {
+    return sheetName_;  // the sheet is gone: the name as the reference gave it
+  }
+}
+
 Worksheet& PivotCache::sourceSheet() const {
   if (sheet_) return *sheet_;
   if (!workbook_) throw Error(ErrorCode::ObjectNotSet);

@@ -28,6 +28,10 @@ class PivotCache : public TableObject<PivotCache> {
   // Reads the source block; raises Excel's errors for a reference that names no sheet or a
   // heading row with an empty cell.
   std::shared_ptr<const PivotSource> read() const;
+  // The sheet the source block lies on (the active sheet's, when the reference named none),
+  // and the block as the reference gave it.
+  std::string sourceSheetName() const;
+  const CellArea& sourceArea() const { return area_; }
 
   PivotCache(Workbook* workbook, std::string sheetName, CellArea area, Ref<Worksheet> sheet);
 

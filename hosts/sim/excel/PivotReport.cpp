@@ -2,46 +2,17 @@
 
 #include <algorithm>
 
+#include "hosts/sim/excel/TextFold.h"
+
 namespace qh::sim {
 namespace {
 
 using Key = std::vector<CellValue>;
 
-int rank(const CellValue& v) {
-  if (v.isEmpty()) return 3;
-  return v.isNumeric() || v.kind == CellValue::Kind::Boolean ? 0 : 1;
-}
-
-// Text compared without regard to case, as the C locale folds it (ASCII letters only). The
-// items of every record are compared while a table is built, so nothing is copied here.
-unsigned char folded(char c) {
-  const auto u = static_cast<unsigned char>(c);
-  return u >= 'A' && u <= 'Z' ? static_cast<unsigned char>(u - 'A' + 'a') : u;
-}
-
-bool lessIgnoringCase(const std::string& a, const std::string& b) {
-  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                      [](char x, char y) { return folded(x) < folded(y); });
-}
-
-bool equalIgnoringCase(const std::string& a, const std::string& b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                    [](char x, char y) { return folded(x) == folded(y); });
-}
-
-// Excel's item order: numbers and dates by value, then text without regard to case, then
-// blanks.
-bool itemLess(const CellValue& a, const CellValue& b) {
-  if (rank(a) != rank(b)) return rank(a) < rank(b);
-  if (rank(a) == 0) return a.number < b.number;
-  // Rank 1 is text and formulas, which show their text as it stands.
-  if (rank(a) == 1) return lessIgnoringCase(a.text, b.text);
-  return false;
-}
-
 struct KeyLess {
   bool operator()(const Key& a, const Key& b) const {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), itemLess);
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                        PivotReport::itemLess);
   }
 };
 
@@ -52,22 +23,14 @@ struct Accumulator {
 
 using Totals = std::vector<Accumulator>;  // one per data field
 
-bool holdsText(const PivotSource& source, int field) {
-  for (const auto& record : source.records) {
-    const CellValue& v = record[field];
-    if (!v.isEmpty() && !v.isNumeric()) return true;
-  }
-  return false;
-}
-
 // The grouping pass: one map lookup per record and grouping level.
 class Aggregation {
  public:
   Aggregation(const PivotSource& source, const PivotSpec& layout)
       : source_(source), layout_(layout) {
-    for (int f : layout.dataFields) counts_.push_back(holdsText(source, f));
+    for (int f : layout.dataFields) counts_.push_back(PivotReport::counts(source, f));
     for (const auto& record : source.records) {
-      if (!passesPages(record)) continue;
+      if (!PivotReport::shown(record, layout)) continue;
       const Key row = keyOf(record, layout.rowFields);
       const Key column = keyOf(record, layout.columnFields);
       add(cells_[row][column], record);
@@ -86,11 +49,6 @@ class Aggregation {
   Totals grandTotal_;
 
  private:
-  bool passesPages(const std::vector<CellValue>& record) const {
-    for (const auto& [field, item] : layout_.pageSelections)
-      if (!equalIgnoringCase(PivotReport::itemName(record[field]), item)) return false;
-    return true;
-  }
   static Key keyOf(const std::vector<CellValue>& record, const std::vector<int>& fields) {
     Key key;
     key.reserve(fields.size());
@@ -124,8 +82,37 @@ std::string PivotReport::itemName(const CellValue& v) {
   return v.isEmpty() ? "(blank)" : v.displayText();
 }
 
+PivotReport::ItemRank PivotReport::itemRank(const CellValue& v) {
+  if (v.isEmpty()) return kBlankRank;
+  return v.isNumeric() || v.kind == CellValue::Kind::Boolean ? kNumberRank : kTextRank;
+}
+
+// Excel's item order: numbers and dates by value, then text without regard to case, then
+// blanks. Texts include formulas, which show their text as it stands.
+bool PivotReport::itemLess(const CellValue& a, const CellValue& b) {
+  const ItemRank ra = itemRank(a), rb = itemRank(b);
+  if (ra != rb) return ra < rb;
+  if (ra == kNumberRank) return a.number < b.number;
+  if (ra == kTextRank) return lessFolded(a.text, b.text);
+  return false;
+}
+
+bool PivotReport::shown(const std::vector<CellValue>& record, const PivotSpec& layout) {
+  for (const auto& [field, item] : layout.pageSelections)
+    if (!equalFolded(itemName(record[field]), item)) return false;
+  return true;
+}
+
+bool PivotReport::counts(const PivotSource& source, int field) {
+  for (const auto& record : source.records) {
+    const CellValue& v = record[field];
+    if (!v.isEmpty() && !v.isNumeric()) return true;
+  }
+  return false;
+}
+
 std::string PivotReport::dataCaption(const PivotSource& source, int field) {
-  return (holdsText(source, field) ? "Count of " : "Sum of ") + source.fieldNames[field];
+  return (counts(source, field) ? "Count of " : "Sum of ") + source.fieldNames[field];
 }
 
 PivotGrid PivotReport::build(const PivotSource& source, const PivotSpec& layout) {
@@ -141,13 +128,15 @@ PivotGrid PivotReport::build(const PivotSource& source, const PivotSpec& layout)
   std::vector<std::string> captions;
   for (int f : layout.dataFields) captions.push_back(dataCaption(source, f));
 
-  // Corner caption, column field names and row field names.
-  if (dataCount == 1) put(0, 0, CellValue::ofText(captions[0]));
+  // With column fields, a row for the corner caption and their names above the headings.
+  const bool columnArea = !layout.columnFields.empty();
+  const int headingRow = columnArea ? 1 : 0;
+  if (columnArea && dataCount == 1) put(0, 0, CellValue::ofText(captions[0]));
   for (std::size_t i = 0; i < layout.columnFields.size(); ++i)
     put(0, labels + static_cast<int>(i),
         CellValue::ofText(source.fieldNames[layout.columnFields[i]]));
   for (int i = 0; i < labels; ++i)
-    put(1, i, CellValue::ofText(source.fieldNames[layout.rowFields[i]]));
+    put(headingRow, i, CellValue::ofText(source.fieldNames[layout.rowFields[i]]));
 
   // Value columns: every column item times every data field, then the grand totals.
   struct ValueColumn {
@@ -162,13 +151,13 @@ PivotGrid PivotReport::build(const PivotSource& source, const PivotSpec& layout)
   for (std::size_t i = 0; i < valueColumns.size(); ++i) {
     const ValueColumn& vc = valueColumns[i];
     std::string heading;
-    if (layout.columnFields.empty())
-      heading = dataCount == 1 ? "Total" : captions[vc.data];
+    if (!columnArea)
+      heading = captions[vc.data];
     else if (!vc.columnKey)
       heading = dataCount == 1 ? "Grand Total" : "Total " + captions[vc.data];
     else
       heading = keyText(*vc.columnKey) + (dataCount == 1 ? "" : " - " + captions[vc.data]);
-    put(1, labels + static_cast<int>(i), CellValue::ofText(heading));
+    put(headingRow, labels + static_cast<int>(i), CellValue::ofText(heading));
     if (vc.columnKey) grid.series.push_back({heading, labels + static_cast<int>(i)});
   }
 
@@ -181,7 +170,8 @@ PivotGrid PivotReport::build(const PivotSource& source, const PivotSpec& layout)
     }
   };
 
-  int row = 2;
+  grid.firstItemRow = headingRow + 1;
+  int row = grid.firstItemRow;
   if (labels > 0) {
     for (const auto& [key, byColumn] : agg.cells_) {
       for (int i = 0; i < labels; ++i) put(row, i, CellValue::ofText(itemName(key[i])));
@@ -192,7 +182,7 @@ PivotGrid PivotReport::build(const PivotSource& source, const PivotSpec& layout)
       });
       ++row;
     }
-    grid.itemCount = row - 2;
+    grid.itemCount = row - grid.firstItemRow;
     grid.labelColumn = labels - 1;
     put(row, 0, CellValue::ofText("Grand Total"));
   } else {

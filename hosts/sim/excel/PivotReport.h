@@ -25,11 +25,14 @@ struct PivotSpec {
   std::map<int, std::string> pageSelections;
 };
 
-// A pivot table's values laid out in Excel's classic (tabular) form, relative to the table's
-// top-left cell: row 0 holds the data caption ("Sum of Time"), row 1 the row field names and
-// column headings, then one row per row item (sorted as Excel sorts items: numbers, then
-// text without regard to case, then "(blank)") and a "Grand Total" row. Page fields sit above
-// the table, one per row, ending one blank row above it.
+// A pivot table's values laid out in Excel's tabular form, relative to the table's top-left
+// cell. Without column fields one heading row holds the row field names and the data
+// captions ("Tag", "Sum of Time"); with them a first row holds the data caption and the column
+// field names, and a second the row field names and the column items. One row per row item
+// follows (sorted as Excel sorts items: numbers, then text without regard to case, then
+// "(blank)"), then a "Grand Total" row. Page fields sit above the table, one per row, ending
+// one blank row above it. LibreOffice lays a table out the same way when it computes it
+// afresh, so the cells and a chart over them read the same in both.
 struct PivotGrid {
   struct Cell {
     int row = 0;
@@ -49,7 +52,7 @@ struct PivotGrid {
   // Where a chart built on the table finds its points: the item rows and label column, and
   // one series per value column (grand totals left out). labelColumn is -1 without row
   // fields.
-  int firstItemRow = 2;
+  int firstItemRow = 1;
   int itemCount = 0;
   int labelColumn = 0;
   std::vector<Series> series;
@@ -63,8 +66,18 @@ class PivotReport {
   static PivotGrid build(const PivotSource& source, const PivotSpec& layout);
   // "Sum of Time", or "Count of Tag" for a field that holds text.
   static std::string dataCaption(const PivotSource& source, int field);
+  // Whether a data field counts its values (it holds text) rather than summing them.
+  static bool counts(const PivotSource& source, int field);
   // The name a record value shows as a pivot item; an empty value is "(blank)".
   static std::string itemName(const CellValue& v);
+  // Excel's order of items; two values neither less than the other are one item (texts that
+  // differ only in letter case among them). Items rank as numbers (dates and booleans among
+  // them), then texts, then the blank.
+  enum ItemRank { kNumberRank, kTextRank, kBlankRank };
+  static ItemRank itemRank(const CellValue& v);
+  static bool itemLess(const CellValue& a, const CellValue& b);
+  // Whether the record passes the page fields' selections.
+  static bool shown(const std::vector<CellValue>& record, const PivotSpec& layout);
 };
 
 }  // namespace qh::sim

@@ -1,12 +1,14 @@
 #include "hosts/sim/excel/PivotTable.h"
 
 #include <algorithm>
+#include <map>
 
 #include "hosts/sim/excel/ExcelErrors.h"
 #include "hosts/sim/excel/PivotCache.h"
 #include "hosts/sim/excel/PivotField.h"
 #include "hosts/sim/excel/PivotFields.h"
 #include "hosts/sim/excel/Range.h"
+#include "hosts/sim/excel/Utf8.h"
 #include "hosts/sim/excel/Worksheet.h"
 
 namespace qh::sim {
@@ -211,6 +213,26 @@ void PivotTable::render() const {
     cells.set(bodyTop_ + cell.row, left_ + cell.column, cell.value);
   renderedArea_ = fullArea();
   rendered_ = true;
+  fitColumns();
+}
+
+// Excel fits the table's columns to what they show when it lays the table out (a table's
+// "autofit column widths on update", on by default): about one character width per
+// character, with a little room, never narrower than the standard width.
+void PivotTable::fitColumns() const {
+  constexpr double kStandardWidth = 8.43, kRoom = 1.5;
+  std::map<int, std::size_t> longest;
+  auto measure = [&](const PivotGrid::Cell& cell) {
+    const std::size_t characters = utf8Length(cell.value.displayText());
+    std::size_t& width = longest[left_ + cell.column];
+    width = std::max(width, characters);
+  };
+  std::for_each(grid_.cells.begin(), grid_.cells.end(), measure);
+  std::for_each(grid_.pageCells.begin(), grid_.pageCells.end(), measure);
+  for (const auto& [column, characters] : longest) {
+    const double width = static_cast<double>(characters) + kRoom;
+    if (width > kStandardWidth) sheet_->columns().setWidth(column, column, width);
+  }
 }
 
 std::vector<ChartSeriesSnapshot> PivotTable::chartSeries() const {
@@ -230,6 +252,19 @@ std::vector<ChartSeriesSnapshot> PivotTable::chartSeries() const {
     }
     out.push_back(std::move(s));
   }
+  return out;
+}
+
+PivotTableSnapshot PivotTable::snapshot() const {
+  settle();
+  PivotTableSnapshot out;
+  out.name = name_;
+  out.sourceSheet = cache_->sourceSheetName();
+  out.sourceArea = cache_->sourceArea();
+  out.source = source_.get();
+  out.layout = &spec_;
+  out.grid = &grid_;
+  out.body = bodyArea();
   return out;
 }
 

@@ -64,6 +64,8 @@ class PivotTable : public TableObject<PivotTable> {
   }
   // The series of a chart built on the table: one per value column, over the row items.
   std::vector<ChartSeriesSnapshot> chartSeries() const;
+  // The table as a file writer needs it, its values computed.
+  PivotTableSnapshot snapshot() const;
 
   // The layout or the records changed: the values shown are computed again when next read.
   void invalidate();
@@ -75,6 +77,7 @@ class PivotTable : public TableObject<PivotTable> {
   const std::vector<int>* listOf(int orientation) const;
   void refresh();
   void render() const;
+  void fitColumns() const;
 
   Worksheet* sheet_;
   Ref<PivotCache> cache_;

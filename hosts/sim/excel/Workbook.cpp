@@ -62,20 +62,37 @@ Workbook::~Workbook() {
 Ref<Workbook> Workbook::fromTemplate(ExcelApplication* application, std::string name,
                                      const xls::TemplateBook& book) {
   Ref<Workbook> workbook = makeRef<Workbook>(application, std::move(name));
+  if (book.defaultStyle < book.styles.size()) workbook->styles_[0] = book.styles[book.defaultStyle];
+  // The file's styles by its own numbers, taken into the workbook as they are first used.
+  std::vector<int> taken(book.styles.size(), -1);
+  auto style = [&](std::uint32_t xf) {
+    if (xf >= book.styles.size()) return 0;
+    if (taken[xf] < 0) taken[xf] = workbook->addStyle(book.styles[xf]);
+    return taken[xf];
+  };
   for (const xls::TemplateSheet& source : book.sheets) {
     auto sheet = makeRef<Worksheet>(workbook.get(), source.name);
     for (const xls::TemplateCell& cell : source.cells) {
       const int row = static_cast<int>(cell.row), column = static_cast<int>(cell.column);
       if (const auto* text = std::get_if<std::string>(&cell.value))
         sheet->cells().set(row, column, CellValue::ofText(*text));
-      else
-        sheet->cells().set(row, column, CellValue::ofNumber(std::get<double>(cell.value)));
+      else if (const auto* number = std::get_if<double>(&cell.value))
+        sheet->cells().set(row, column, CellValue::ofNumber(*number));
+      sheet->formats().setCellStyle(row, column, style(cell.style));
     }
     for (const xls::TemplateColumns& c : source.columns) {
       const int first = static_cast<int>(c.first), last = static_cast<int>(c.last);
       if (c.width > 0) sheet->columns().setWidth(first, last, c.width);
       if (c.hidden) sheet->columns().setHidden(first, last, true);
+      sheet->columns().setStyle(first, last, style(c.style));
     }
+    for (const xls::TemplateRow& r : source.rows)
+      sheet->formats().setRow(static_cast<int>(r.row),
+                              {r.styled ? style(r.style) : -1, r.height, r.hidden});
+    sheet->settings() = source.settings;
+    sheet->setSelection(
+        CellArea::cell(static_cast<int>(source.activeRow), static_cast<int>(source.activeColumn)));
+    sheet->setVisible(source.visible);
     workbook->insertSheet(sheet, workbook->sheets_.size());
   }
   workbook->active_ =
@@ -177,6 +194,13 @@ std::string Workbook::newPivotTableName() {
   return name;
 }
 
+int Workbook::addStyle(const CellStyle& style) {
+  const auto found = std::find(styles_.begin(), styles_.end(), style);
+  if (found != styles_.end()) return static_cast<int>(found - styles_.begin());
+  styles_.push_back(style);
+  return static_cast<int>(styles_.size() - 1);
+}
+
 Ref<PivotCache> Workbook::addPivotCache(Ref<PivotCache> cache) {
   caches_.push_back(cache);
   return cache;
@@ -192,6 +216,7 @@ WorkbookSnapshot Workbook::snapshot() const {
       out.sheets.push_back(static_cast<const Chart&>(*sheet).snapshot());
   }
   out.activeSheet = active_ ? indexOf(*active_) : 0;
+  out.styles = &styles_;
   return out;
 }
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "hosts/sim/core/SimObject.h"
+#include "hosts/sim/excel/CellStyle.h"
 #include "hosts/sim/excel/WorkbookSnapshot.h"
 
 namespace qh::sim {
@@ -19,15 +20,17 @@ class PivotCache;
 class Sheet;
 class Worksheet;
 
-// A workbook: its sheets in tab order, the active sheet and its pivot caches. It owns its
-// sheets and caches; each keeps a plain pointer back, cleared when the workbook ends.
+// A workbook: its sheets in tab order, the active sheet, its pivot caches and the cell styles
+// its sheets use (style 0 being the default). It owns its sheets and caches; each keeps a
+// plain pointer back, cleared when the workbook ends.
 class Workbook : public TableObject<Workbook> {
  public:
   Workbook(ExcelApplication* application, std::string name);
   ~Workbook() override;
   static const DispatchTable<Workbook>& table();
 
-  // A workbook made from a template's sheets, cells, columns and active sheet.
+  // A workbook made from a template's sheets, cells, styles, columns, rows, sheet settings and
+  // active sheet.
   static Ref<Workbook> fromTemplate(ExcelApplication* application, std::string name,
                                     const xls::TemplateBook& book);
   // A workbook of `worksheets` empty sheets named Sheet1, Sheet2, ...
@@ -60,6 +63,10 @@ class Workbook : public TableObject<Workbook> {
   std::string newSheetName(const std::string& prefix);
   std::string newPivotTableName();
 
+  // The index of the style, added when the workbook has none like it.
+  int addStyle(const CellStyle& style);
+  const std::vector<CellStyle>& styles() const { return styles_; }
+
   Ref<PivotCache> addPivotCache(Ref<PivotCache> cache);
   const std::vector<Ref<PivotCache>>& pivotCaches() const { return caches_; }
 
@@ -75,6 +82,7 @@ class Workbook : public TableObject<Workbook> {
   Sheet* active_ = nullptr;
   std::vector<Ref<PivotCache>> caches_;
   std::map<std::string, int> nameCounters_;
+  std::vector<CellStyle> styles_{CellStyle{}};
 };
 
 }  // namespace qh::sim

@@ -163,8 +163,13 @@ SheetSnapshot Worksheet::snapshot() const {
   SheetSnapshot out;
   out.kind = SheetSnapshot::Kind::Worksheet;
   out.name = name();
+  out.visible = visible_;
   out.cells = &cells();
   out.columns = &columns_;
+  out.formats = &formats_;
+  out.settings = &settings_;
+  out.selection = selection_;
+  for (const auto& table : pivotTables_) out.pivotTables.push_back(table->snapshot());
   return out;
 }
 

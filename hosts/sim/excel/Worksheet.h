@@ -4,9 +4,11 @@
 #include <vector>
 
 #include "hosts/sim/excel/CellArea.h"
+#include "hosts/sim/excel/CellFormats.h"
 #include "hosts/sim/excel/CellStore.h"
 #include "hosts/sim/excel/ColumnSettings.h"
 #include "hosts/sim/excel/Sheet.h"
+#include "hosts/sim/excel/SheetSettings.h"
 #include "hosts/sim/excel/WorkbookSnapshot.h"
 
 namespace qh::sim {
@@ -14,7 +16,8 @@ namespace qh::sim {
 class PivotTable;
 class Range;
 
-// A worksheet: its cells, column settings, pivot tables and selection. Cells, Range and
+// A worksheet: its cells, their styles, column settings, view and page settings, pivot tables
+// and selection. Cells, Range and
 // Columns answer Range objects; Cells(r, c) = v is also accepted as one call, as late-bound
 // callers make it.
 class Worksheet : public Sheet {
@@ -37,6 +40,11 @@ class Worksheet : public Sheet {
   CellStore& cellsAsStored() { return cells_; }
   ColumnSettings& columns() { return columns_; }
   const ColumnSettings& columns() const { return columns_; }
+  CellFormats& formats() { return formats_; }
+  const CellFormats& formats() const { return formats_; }
+  SheetSettings& settings() { return settings_; }
+  bool visible() const { return visible_; }
+  void setVisible(bool visible) { visible_ = visible; }
 
   const CellArea& selection() const { return selection_; }
   void setSelection(const CellArea& area) { selection_ = area; }
@@ -71,6 +79,9 @@ class Worksheet : public Sheet {
 
   CellStore cells_;
   ColumnSettings columns_;
+  CellFormats formats_;
+  SheetSettings settings_;
+  bool visible_ = true;
   CellArea selection_ = CellArea::cell(1, 1);
   std::vector<Ref<PivotTable>> pivotTables_;
   mutable bool pivotsStale_ = false;

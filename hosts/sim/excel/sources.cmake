@@ -4,10 +4,14 @@ set(QH_SIM_EXCEL_DIR ${CMAKE_CURRENT_LIST_DIR})
 target_sources(qh_sim PRIVATE
   ${QH_SIM_EXCEL_DIR}/template/BiffContinuedReader.cpp
   ${QH_SIM_EXCEL_DIR}/template/BiffRecordCursor.cpp
+  ${QH_SIM_EXCEL_DIR}/template/BiffRecords.cpp
+  ${QH_SIM_EXCEL_DIR}/template/BiffSheetReader.cpp
+  ${QH_SIM_EXCEL_DIR}/template/BiffStyleTable.cpp
   ${QH_SIM_EXCEL_DIR}/template/BiffWorkbookReader.cpp
   ${QH_SIM_EXCEL_DIR}/template/CompoundFile.cpp
   ${QH_SIM_EXCEL_DIR}/template/TemplateFile.cpp
   ${QH_SIM_EXCEL_DIR}/CellArea.cpp
+  ${QH_SIM_EXCEL_DIR}/CellFormats.cpp
   ${QH_SIM_EXCEL_DIR}/CellStore.cpp
   ${QH_SIM_EXCEL_DIR}/CellValue.cpp
   ${QH_SIM_EXCEL_DIR}/Chart.cpp
@@ -27,23 +31,37 @@ target_sources(qh_sim PRIVATE
   ${QH_SIM_EXCEL_DIR}/Range.cpp
   ${QH_SIM_EXCEL_DIR}/Sheet.cpp
   ${QH_SIM_EXCEL_DIR}/SheetCollection.cpp
+  ${QH_SIM_EXCEL_DIR}/TextFold.cpp
   ${QH_SIM_EXCEL_DIR}/Workbook.cpp
   ${QH_SIM_EXCEL_DIR}/Workbooks.cpp
   ${QH_SIM_EXCEL_DIR}/Worksheet.cpp)
 
-# The .xlsx writer needs libxlsxwriter (Debian: libxlsxwriter-dev); a build without it
-# (such as the Windows cross build, where the host's pkg-config would name Linux libraries)
-# records a failure instead of writing.
+# The .xlsx writer needs libxlsxwriter, and libzip and expat to add the pivot tables to what
+# it wrote (Debian: libxlsxwriter-dev, libzip-dev, libexpat1-dev). A build without them (such
+# as the Windows cross build, where the host's pkg-config would name Linux libraries) records
+# a failure instead of writing.
 find_package(PkgConfig QUIET)
 if(PkgConfig_FOUND AND NOT WIN32)
   pkg_check_modules(QH_XLSXWRITER QUIET IMPORTED_TARGET GLOBAL xlsxwriter)
+  pkg_check_modules(QH_LIBZIP QUIET IMPORTED_TARGET GLOBAL libzip)
+  pkg_check_modules(QH_EXPAT QUIET IMPORTED_TARGET GLOBAL expat)
 endif()
-if(TARGET PkgConfig::QH_XLSXWRITER)
-  target_sources(qh_sim PRIVATE ${QH_SIM_EXCEL_DIR}/XlsxWorkbookWriter.cpp)
-  target_link_libraries(qh_sim PUBLIC PkgConfig::QH_XLSXWRITER)
+if(TARGET PkgConfig::QH_XLSXWRITER AND TARGET PkgConfig::QH_LIBZIP AND TARGET PkgConfig::QH_EXPAT)
+  target_sources(qh_sim PRIVATE
+    ${QH_SIM_EXCEL_DIR}/PackageRelations.cpp
+    ${QH_SIM_EXCEL_DIR}/PivotCacheFields.cpp
+    ${QH_SIM_EXCEL_DIR}/PivotPartsXml.cpp
+    ${QH_SIM_EXCEL_DIR}/XlsxPivotParts.cpp
+    ${QH_SIM_EXCEL_DIR}/XlsxStyles.cpp
+    ${QH_SIM_EXCEL_DIR}/XlsxWorkbookWriter.cpp
+    ${QH_SIM_EXCEL_DIR}/XmlScan.cpp
+    ${QH_SIM_EXCEL_DIR}/XmlText.cpp
+    ${QH_SIM_EXCEL_DIR}/ZipPackage.cpp)
+  target_link_libraries(qh_sim PUBLIC PkgConfig::QH_XLSXWRITER
+                        PRIVATE PkgConfig::QH_LIBZIP PkgConfig::QH_EXPAT)
 else()
   if(NOT WIN32)
-    message(WARNING "libxlsxwriter not found: the simulated Excel will not write .xlsx files")
+    message(WARNING "libxlsxwriter, libzip or expat not found: the simulated Excel will not write .xlsx files")
   endif()
   target_sources(qh_sim PRIVATE ${QH_SIM_EXCEL_DIR}/NoWorkbookWriter.cpp)
 endif()

@@ -6,14 +6,16 @@
 #include <vector>
 
 #include "hosts/sim/excel/template/BiffRecordCursor.h"
+#include "hosts/sim/excel/template/BiffStyleTable.h"
 #include "hosts/sim/excel/template/TemplateBook.h"
 
 namespace qh::sim::xls {
 
-// Reads the "Workbook" stream of an Excel 97-2003 file (BIFF8) into a TemplateBook. Only the
-// records a template needs are interpreted: the globals' BOUNDSHEET, WINDOW1 (active tab) and
-// SST (with CONTINUE); in each worksheet LABELSST, LABEL, NUMBER, RK, MULRK and COLINFO.
-// Everything else is skipped. A stream that is not BIFF8 raises FormatError.
+// Reads the "Workbook" stream of an Excel 97-2003 file (BIFF8) into a TemplateBook. Of the
+// globals it interprets BOUNDSHEET, WINDOW1 (active tab), SST (with CONTINUE), the styles
+// (FONT, FORMAT, XF, PALETTE) and the built-in names for repeated print titles (NAME); each
+// worksheet is read by BiffSheetReader. Everything else is skipped. A stream that is not
+// BIFF8 raises FormatError.
 class BiffWorkbookReader {
  public:
   explicit BiffWorkbookReader(std::span<const std::uint8_t> stream);
@@ -27,16 +29,21 @@ class BiffWorkbookReader {
     std::uint8_t kind = 0;
     std::string name;
   };
+  // Rows or columns a sheet repeats on every printed page, by tab (from 0).
+  struct PrintTitles {
+    std::size_t tab = 0;
+    SheetSettings titles;  // only the title rows and columns are set
+  };
 
   void readGlobals();
   void readSharedStrings(const BiffRecord& sst, BiffRecordCursor& cursor);
-  TemplateSheet readWorksheet(const SheetEntry& entry) const;
-  void readCell(const BiffRecord& record, TemplateSheet& sheet) const;
-  const std::string& sharedString(std::uint32_t index) const;
+  void readName(const BiffRecord& record);
 
   std::span<const std::uint8_t> stream_;
   std::vector<SheetEntry> entries_;
   std::vector<std::string> strings_;
+  BiffStyleTable styles_;
+  std::vector<PrintTitles> printTitles_;
   std::size_t activeTab_ = 0;
 };
 
