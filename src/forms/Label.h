@@ -7,11 +7,17 @@ namespace qh::forms {
 // A label, or a link label whose Click the form handles.
 class Label : public Control {
  public:
+  // How the label is drawn: plain text; a heading in a larger, bold font; or a link (blue,
+  // underlined, with a pointer of its own).
+  enum class Style { Plain, Title, Link };
+
   Label(std::string name, std::string caption, Rect rect, int tabIndex = -1);
 
   const char* kind() const override { return "Label"; }
   const std::string& caption() const { return caption_; }
-  void setCaption(std::string c) { caption_ = std::move(c); }
+  void setCaption(std::string c);
+  Style style() const { return style_; }
+  void setStyle(Style style);
 
   void onClick(ClickHandler handler) { onClick_ = std::move(handler); }
   void click();
@@ -21,6 +27,7 @@ class Label : public Control {
  private:
   static const DispatchTable<Label>& table();
   std::string caption_;
+  Style style_ = Style::Plain;
   ClickHandler onClick_;
 };
 

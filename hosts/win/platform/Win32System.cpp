@@ -4,8 +4,6 @@
 
 #include <shellapi.h>
 
-#include <algorithm>
-
 #include "automation/Error.h"
 #include "automation/Object.h"
 #include "hosts/win/automation/WideText.h"
@@ -187,22 +185,19 @@ std::string Win32System::moduleFolder() {
 }
 
 void Win32System::formLoaded(Object& form) {
-  keep(form);
+  windows_.loaded(form);
 }
 
 void Win32System::formShown(Object& form) {
-  keep(form);
+  windows_.shown(form);
 }
 
-void Win32System::formHidden(Object&) {}
+void Win32System::formHidden(Object& form) {
+  windows_.hidden(form);
+}
 
 void Win32System::formUnloaded(Object& form) {
-  std::erase_if(openForms_, [&form](const Ref<Object>& f) { return f.get() == &form; });
-}
-
-void Win32System::keep(Object& form) {
-  const auto same = [&form](const Ref<Object>& f) { return f.get() == &form; };
-  if (std::none_of(openForms_.begin(), openForms_.end(), same)) openForms_.emplace_back(&form);
+  windows_.unloaded(form);
 }
 
 }  // namespace qh::win
