@@ -11,6 +11,9 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   # the Windows DLLs (mingw-w64, widl, the standard IDL files) and their tests under Wine
   g++-mingw-w64-x86-64-posix mingw-w64-tools libwine-dev wine wine64 xvfb xauth
+  # pictures of the add-in's windows on the virtual display (scripts/screens.sh), drawn in
+  # Wine's own fonts (the dialog fonts' metrics, the caption buttons' symbols)
+  imagemagick fonts-wine
 )
 
 sudo_cmd=()

@@ -33,8 +33,11 @@ AboutForm::AboutForm(platform::System& system) : Form(system, "", 5730, 3555) {
            &LabelWeb, &LabelEmail, &cmdOK, &cmdSysInfo, &Line1_0, &Line1_1})
     add(*c);
   lblTitle.setStyle(forms::Label::Style::Title);
-  for (forms::Label* link : {&LabelManual, &LabelWeb, &LabelEmail})
+  // The addresses are the maker's to supply, of any length: the links fit them.
+  for (forms::Label* link : {&LabelManual, &LabelWeb, &LabelEmail}) {
     link->setStyle(forms::Label::Style::Link);
+    link->setAutoSize(true);
+  }
   cmdOK.setDefault(true);
   cmdOK.setCancel(true);
   lblDisclaimer.setCaption(kNoticeLine);

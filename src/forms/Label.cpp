@@ -15,6 +15,11 @@ void Label::setStyle(Style style) {
   changed();
 }
 
+void Label::setAutoSize(bool on) {
+  autoSize_ = on;
+  changed();
+}
+
 void Label::click() {
   if (enabled()) runHandler(onClick_);
 }
@@ -25,6 +30,11 @@ const DispatchTable<Label>& Label::table() {
     d.get("Caption", [](Label& l, Args&) { return Variant(l.caption_); });
     d.put("Caption", [](Label& l, Args& a) {
       l.setCaption(putValue(a).toString());
+      return Variant();
+    });
+    d.get("AutoSize", [](Label& l, Args&) { return Variant(l.autoSize_); });
+    d.put("AutoSize", [](Label& l, Args& a) {
+      l.setAutoSize(putValue(a).toBool());
       return Variant();
     });
     d.method("Click", [](Label& l, Args&) {

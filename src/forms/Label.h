@@ -18,6 +18,10 @@ class Label : public Control {
   void setCaption(std::string c);
   Style style() const { return style_; }
   void setStyle(Style style);
+  // Whether the label widens to fit its caption, where its width is too small (its place
+  // given is the least it takes).
+  bool autoSize() const { return autoSize_; }
+  void setAutoSize(bool on);
 
   void onClick(ClickHandler handler) { onClick_ = std::move(handler); }
   void click();
@@ -28,6 +32,7 @@ class Label : public Control {
   static const DispatchTable<Label>& table();
   std::string caption_;
   Style style_ = Style::Plain;
+  bool autoSize_ = false;
   ClickHandler onClick_;
 };
 

@@ -56,8 +56,9 @@ TEST(Observer, HearsEveryChangeOfEveryKindOfControl) {
                  {{"caption", [](Object& o) { put(o, "Caption", "Tags:"); }},
                   {"enabled", [](Object& o) { put(o, "Enabled", false); }},
                   {"visible", [](Object& o) { put(o, "Visible", false); }},
-                  {"style", [&](Object&) { label.setStyle(Label::Style::Link); }}},
-                 {"Caption", "Enabled", "Visible"});
+                  {"style", [&](Object&) { label.setStyle(Label::Style::Link); }},
+                  {"auto size", [](Object& o) { put(o, "AutoSize", true); }}},
+                 {"Caption", "Enabled", "Visible", "AutoSize"});
 
   Button button{"cmdOK", "OK", {0, 0, 100, 100}, 0};
   expectObserved(button,

@@ -10,10 +10,10 @@
 namespace qh::win {
 namespace {
 
-// An ordinary fixed dialog: a caption with the product's icon and a close box.
-constexpr DWORD kDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-constexpr DWORD kPanelStyle =
-    WS_CHILD | WS_VISIBLE | DS_CONTROL | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
+// An ordinary fixed dialog: a caption with the product's icon and a close box. The dialog
+// paints beneath its children (no WS_CLIPCHILDREN), as a frame leaves its inside to it.
+constexpr DWORD kDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+constexpr DWORD kPanelStyle = WS_CHILD | WS_VISIBLE | DS_CONTROL | WS_CLIPSIBLINGS;
 
 // The template of a dialog without controls: they are made one by one from the model.
 struct alignas(4) EmptyTemplate {

@@ -10,8 +10,8 @@ void pump() {
   }
 }
 
-bool pumpUntil(const std::function<bool()>& done) {
-  const ULONGLONG deadline = GetTickCount64() + 5000;
+bool pumpUntil(const std::function<bool()>& done, int timeout) {
+  const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(timeout);
   for (;;) {
     pump();
     if (done()) return true;

@@ -17,8 +17,8 @@ namespace qh::win::test {
 
 // Takes every waiting message off the queue and dispatches it.
 void pump();
-// Pumps until done() holds or about five seconds passed; answers done().
-bool pumpUntil(const std::function<bool()>& done);
+// Pumps until done() holds or the time (in milliseconds) passed; answers done().
+bool pumpUntil(const std::function<bool()>& done, int timeout = 5000);
 
 // A top-level dialog window of this process with the caption, shown or hidden, or null.
 HWND findDialog(const std::wstring& caption);
