@@ -8,6 +8,7 @@
 #include "automation/Object.h"
 #include "hosts/win/automation/WideText.h"
 #include "hosts/win/platform/ModulePath.h"
+#include "hosts/win/platform/SystemTime.h"
 
 namespace qh::win {
 namespace {
@@ -22,19 +23,6 @@ HKEY handleOf(RegistryRoot root) {
 
 HKEY handleOf(RegistryKey key) {
   return reinterpret_cast<HKEY>(key);
-}
-
-SYSTEMTIME systemTimeOf(Date d) {
-  const Date::Parts p = d.parts();
-  SYSTEMTIME st{};
-  st.wYear = static_cast<WORD>(p.year);
-  st.wMonth = static_cast<WORD>(p.month);
-  st.wDayOfWeek = static_cast<WORD>(d.weekday() - 1);
-  st.wDay = static_cast<WORD>(p.day);
-  st.wHour = static_cast<WORD>(p.hour);
-  st.wMinute = static_cast<WORD>(p.minute);
-  st.wSecond = static_cast<WORD>(p.second);
-  return st;
 }
 
 // Runs one of the W functions that answer the buffer length they need when given none.

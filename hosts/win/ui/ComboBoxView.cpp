@@ -69,12 +69,6 @@ class ComboBoxView final : public ControlView {
   }
 
  private:
-  std::wstring windowText() const {
-    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window())) + 1, L'\0');
-    text.resize(
-        static_cast<size_t>(GetWindowTextW(window(), text.data(), static_cast<int>(text.size()))));
-    return text;
-  }
   void showText() {
     const std::wstring text = widen(box_.text());
     if (windowText() != text) SetWindowTextW(window(), text.c_str());

@@ -46,6 +46,13 @@ void ControlView::reportFailedAction() noexcept {
   }
 }
 
+std::wstring ControlView::windowText() const {
+  std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window_)) + 1, L'\0');
+  text.resize(
+      static_cast<size_t>(GetWindowTextW(window_, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
 void ControlView::setFont(HFONT font) const {
   if (font) send(WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
 }

@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "forms/Control.h"
 #include "hosts/win/ui/FaceAssets.h"
@@ -112,6 +113,7 @@ class ControlView {
     return SendMessageW(window_, message, wParam, lParam);
   }
   void setFont(HFONT font) const;
+  std::wstring windowText() const;
 
   // The last value a view showed of one part of the model.
   template <class T>

@@ -3,27 +3,11 @@
 // day the model holds travels with the value.
 #include "automation/Date.h"
 #include "forms/DatePicker.h"
+#include "hosts/win/platform/SystemTime.h"
 #include "hosts/win/ui/ControlViews.h"
 
 namespace qh::win {
 namespace {
-
-SYSTEMTIME systemTimeOf(Date d) {
-  const Date::Parts p = d.parts();
-  SYSTEMTIME st{};
-  st.wYear = static_cast<WORD>(p.year);
-  st.wMonth = static_cast<WORD>(p.month);
-  st.wDayOfWeek = static_cast<WORD>(d.weekday() - 1);
-  st.wDay = static_cast<WORD>(p.day);
-  st.wHour = static_cast<WORD>(p.hour);
-  st.wMinute = static_cast<WORD>(p.minute);
-  st.wSecond = static_cast<WORD>(p.second);
-  return st;
-}
-
-Date dateOf(const SYSTEMTIME& st) {
-  return Date::fromParts(st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond);
-}
 
 class DatePickerView final : public ControlView {
  public:

@@ -61,13 +61,6 @@ class TextBoxView final : public ControlView {
     bool operator==(const Selection&) const = default;
   };
 
-  std::wstring windowText() const {
-    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window())) + 1, L'\0');
-    text.resize(
-        static_cast<size_t>(GetWindowTextW(window(), text.data(), static_cast<int>(text.size()))));
-    return text;
-  }
-
   // The window's text changed: the user replaced the part between the unchanged start and
   // the unchanged end.
   void typed() {

@@ -1,5 +1,7 @@
 #include "tests/win/ui/Desktop.h"
 
+#include "hosts/win/platform/SystemTime.h"
+
 namespace qh::win::test {
 
 void pump() {
@@ -81,15 +83,6 @@ void notifyParent(HWND control, WORD code) {
                reinterpret_cast<LPARAM>(control));
 }
 
-SYSTEMTIME systemTimeOf(Date d) {
-  const Date::Parts p = d.parts();
-  SYSTEMTIME st{};
-  st.wYear = static_cast<WORD>(p.year);
-  st.wMonth = static_cast<WORD>(p.month);
-  st.wDay = static_cast<WORD>(p.day);
-  return st;
-}
-
 }  // namespace
 
 std::vector<std::wstring> listEntries(HWND list) {
@@ -153,7 +146,7 @@ void pick(HWND picker, Date day) {
 Date pickedDate(HWND picker) {
   SYSTEMTIME st{};
   SendMessageW(picker, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&st));
-  return Date::fromParts(st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond);
+  return dateOf(st);
 }
 
 void closeFromFrame(HWND window) {
