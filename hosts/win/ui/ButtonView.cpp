@@ -19,7 +19,7 @@ class ButtonView final : public ControlView {
   }
 
  protected:
-  Spec spec() const override {
+  WindowStyle windowStyle() const override {
     const DWORD kind = button_.isDefault() ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
     return {L"BUTTON", WS_TABSTOP | WS_GROUP | BS_NOTIFY | kind};
   }

@@ -18,7 +18,9 @@ class CheckBoxView final : public ControlView {
   }
 
  protected:
-  Spec spec() const override { return {L"BUTTON", WS_TABSTOP | WS_GROUP | BS_NOTIFY | BS_3STATE}; }
+  WindowStyle windowStyle() const override {
+    return {L"BUTTON", WS_TABSTOP | WS_GROUP | BS_NOTIFY | BS_3STATE};
+  }
   void push() override {
     if (caption_.changes(box_.caption())) SetWindowTextW(window(), widen(box_.caption()).c_str());
     if (value_.changes(box_.value())) {

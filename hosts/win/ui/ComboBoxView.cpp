@@ -37,7 +37,7 @@ class ComboBoxView final : public ControlView {
   }
 
  protected:
-  Spec spec() const override {
+  WindowStyle windowStyle() const override {
     return {L"COMBOBOX", WS_TABSTOP | WS_GROUP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL};
   }
   // The window's height given at creation includes the list's.

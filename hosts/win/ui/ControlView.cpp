@@ -19,7 +19,7 @@ RECT ControlView::place() const {
 }
 
 bool ControlView::create(HWND parent, int id) {
-  const Spec s = spec();
+  const WindowStyle s = windowStyle();
   const RECT at = place();
   window_ = CreateWindowExW(s.exStyle, s.className, L"", s.style | WS_CHILD, at.left, at.top,
                             at.right - at.left, at.bottom - at.top, parent,

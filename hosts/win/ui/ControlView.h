@@ -76,13 +76,13 @@ class ControlView {
   static void reportFailedAction() noexcept;
 
  protected:
-  struct Spec {
+  struct WindowStyle {
     const wchar_t* className;
     DWORD style;
     DWORD exStyle = 0;
   };
   // The window's class and styles (WS_CHILD, WS_VISIBLE and WS_DISABLED are added).
-  virtual Spec spec() const = 0;
+  virtual WindowStyle windowStyle() const = 0;
   // The window's place in pixels (the model's by default).
   virtual RECT place() const;
   // After the window is made, before the first push.

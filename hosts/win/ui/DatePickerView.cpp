@@ -28,7 +28,7 @@ class DatePickerView final : public ControlView {
   }
 
  protected:
-  Spec spec() const override {
+  WindowStyle windowStyle() const override {
     return {DATETIMEPICK_CLASSW, WS_TABSTOP | WS_GROUP | DTS_SHORTDATEFORMAT};
   }
   void push() override {

@@ -11,7 +11,7 @@ class FrameView final : public ControlView {
   FrameView(forms::Frame& model, ViewHost& host) : ControlView(model, host), frame_(model) {}
 
  protected:
-  Spec spec() const override { return {L"BUTTON", BS_GROUPBOX}; }
+  WindowStyle windowStyle() const override { return {L"BUTTON", BS_GROUPBOX}; }
   void push() override {
     if (caption_.changes(frame_.caption()))
       SetWindowTextW(window(), widen(frame_.caption()).c_str());

@@ -31,7 +31,7 @@ class LabelView final : public ControlView {
   }
 
  protected:
-  Spec spec() const override {
+  WindowStyle windowStyle() const override {
     const bool wraps = label_.rect().height >= 2 * kLineTwips;
     const DWORD layout = wraps ? SS_LEFT : SS_LEFTNOWORDWRAP | SS_ENDELLIPSIS;
     return {L"STATIC", SS_NOTIFY | SS_NOPREFIX | layout};

@@ -19,7 +19,7 @@ class LineView final : public ControlView {
   }
 
  protected:
-  Spec spec() const override { return {L"STATIC", SS_OWNERDRAW}; }
+  WindowStyle windowStyle() const override { return {L"STATIC", SS_OWNERDRAW}; }
   RECT place() const override {
     RECT at = ControlView::place();
     at.right = std::max(at.right, at.left + 1);

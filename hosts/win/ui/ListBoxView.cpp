@@ -22,7 +22,7 @@ class ListBoxView final : public ControlView {
   }
 
  protected:
-  Spec spec() const override {
+  WindowStyle windowStyle() const override {
     const DWORD selection = list_.multiSelect() ? LBS_EXTENDEDSEL : 0;
     return {L"LISTBOX",
             WS_TABSTOP | WS_GROUP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | selection,

@@ -30,7 +30,7 @@ class PictureView final : public ControlView {
   }
 
  protected:
-  Spec spec() const override { return {L"STATIC", SS_OWNERDRAW}; }
+  WindowStyle windowStyle() const override { return {L"STATIC", SS_OWNERDRAW}; }
   void push() override {}
 
  private:
