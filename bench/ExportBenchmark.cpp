@@ -3,9 +3,6 @@
 // (export_floor: libical parsing the file plus libxlsxwriter writing the same rows), and
 // reports wall time and peak memory of each, best of several runs.
 //   export_bench [TIMES [RUNS]]
-#include <fcntl.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <fmt/format.h>
@@ -19,47 +16,12 @@
 #include <vector>
 
 #include "bench/CalendarGenerator.h"
+#include "bench/ProcessMeasure.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-struct Measure {
-  double seconds = 0;
-  double peakMb = 0;
-  int status = 0;
-};
-
-// Runs a program with its output thrown away; measures its wall time and peak resident size.
-Measure measure(const std::vector<std::string>& args, const fs::path& folder) {
-  const auto start = std::chrono::steady_clock::now();
-  const pid_t pid = ::fork();
-  if (pid == 0) {
-    const int null = ::open("/dev/null", O_WRONLY);
-    ::dup2(null, STDOUT_FILENO);
-    if (::chdir(folder.c_str()) != 0) ::_exit(127);
-    ::setenv("TZ", "Europe/Berlin", 1);
-    std::vector<char*> argv;
-    for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-    argv.push_back(nullptr);
-    ::execv(argv[0], argv.data());
-    ::_exit(127);
-  }
-  int status = 0;
-  rusage usage{};
-  ::wait4(pid, &status, 0, &usage);
-  Measure m;
-  m.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-  m.peakMb = static_cast<double>(usage.ru_maxrss) / 1024.0;
-  m.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-  return m;
-}
-
-Measure best(const std::vector<Measure>& runs) {
-  return *std::min_element(runs.begin(), runs.end(), [](const Measure& a, const Measure& b) {
-    return a.seconds < b.seconds;
-  });
-}
+using qh::bench::Measure;
 
 }  // namespace
 
@@ -78,19 +40,21 @@ int main(int argc, char** argv) {
       "--diagram",     "-o",        "export.xlsx"};
   std::vector<Measure> floorRuns, exportRuns;
   for (int i = 0; i < runs; ++i) {
-    floorRuns.push_back(measure(floor, folder));
-    exportRuns.push_back(measure(quillhour, folder));
+    floorRuns.push_back(qh::bench::measure(floor, folder));
+    exportRuns.push_back(qh::bench::measure(quillhour, folder));
   }
-  const Measure f = best(floorRuns), q = best(exportRuns);
+  const Measure f = qh::bench::best(floorRuns), q = qh::bench::best(exportRuns);
   fmt::print("Export of {} Times with pivot table and chart, best of {} runs ({:.1f} MB file)\n",
              times, runs, static_cast<double>(fs::file_size(calendar)) / 1e6);
-  fmt::print("  {:<34} {:>8} {:>9}\n", "", "wall s", "peak MB");
-  fmt::print("  {:<34} {:>8.2f} {:>9.0f}\n", "floor (libical + libxlsxwriter)", f.seconds,
-             f.peakMb);
-  fmt::print("  {:<34} {:>8.2f} {:>9.0f}\n", "quillhour export --diagram", q.seconds, q.peakMb);
-  fmt::print("  {:<34} {:>7.2f}x {:>8.2f}x\n", "ratio", q.seconds / f.seconds, q.peakMb / f.peakMb);
-  const bool met = q.seconds <= 1.5 * f.seconds && q.peakMb < 250;
-  fmt::print("  target: within 1.5x the floor's time and under 250 MB: {}\n",
+  fmt::print("  {:<34} {:>8} {:>8} {:>9}\n", "", "wall s", "cpu s", "peak MB");
+  fmt::print("  {:<34} {:>8.2f} {:>8.2f} {:>9.0f}\n", "floor (libical + libxlsxwriter)", f.seconds,
+             f.cpuSeconds, f.peakMb);
+  fmt::print("  {:<34} {:>8.2f} {:>8.2f} {:>9.0f}\n", "quillhour export --diagram", q.seconds,
+             q.cpuSeconds, q.peakMb);
+  fmt::print("  {:<34} {:>7.2f}x {:>7.2f}x {:>8.2f}x\n", "ratio", q.seconds / f.seconds,
+             q.cpuSeconds / f.cpuSeconds, q.peakMb / f.peakMb);
+  const bool met = q.seconds <= 1.3 * f.seconds && q.peakMb <= 1.5 * f.peakMb;
+  fmt::print("  target: within 1.3x the floor's time and 1.5x its memory: {}\n",
              met ? "met" : "missed");
   if (f.status != 0 || q.status != 0)
     fmt::print("  a run failed: floor status {}, export status {}\n", f.status, q.status);

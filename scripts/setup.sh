@@ -7,8 +7,12 @@ packages=(
   cmake ninja-build g++ pkg-config clang-format
   # libraries
   libical-dev libicu-dev libxlsxwriter-dev libcli11-dev libfmt-dev libzip-dev libexpat1-dev
+  libedit-dev  # the shell's line editing, completion and history
   # tests and benchmarks
   googletest libgtest-dev libgmock-dev libbenchmark-dev
+  # assets/icons/make_icons.py (the standard library only)
+  python3
+  clang libclang-rt-14-dev  # the calendar store's fuzz targets (libFuzzer)
   # the Windows DLLs (mingw-w64, widl, the standard IDL files) and their tests under Wine
   g++-mingw-w64-x86-64-posix mingw-w64-tools libwine-dev wine wine64 xvfb xauth
   # pictures of the add-in's windows on the virtual display (scripts/screens.sh), drawn in

@@ -21,4 +21,15 @@ void AboutCommands::run(const ParsedCommand& command) {
   unknown(command, 1, "web, email, manual, sysinfo, ok");
 }
 
+void AboutCommands::print(Desktop& desktop, Output& output) {
+  static const std::pair<const char*, const char*> kLabels[] = {
+      {"title", "lblTitle"},       {"version", "lblVersion"}, {"description", "lblDescription"},
+      {"notice", "lblDisclaimer"}, {"web", "LabelWeb"},       {"email", "LabelEmail"},
+      {"manual", "LabelManual"}};
+  Ref<Object> about = desktop.dialog("About Quillhour", "About box (press About Quillhour)");
+  output.line("about: {}", about->get("Caption").toString());
+  for (const auto& [name, label] : kLabels)
+    output.line("  {}: {}", name, about->getObject(label)->get("Caption").toString());
+}
+
 }  // namespace qh::app

@@ -15,6 +15,9 @@ class AboutCommands : public CommandGroup {
 
   std::vector<std::string> verbs() const override { return {"about"}; }
   void run(const ParsedCommand& command) override;
+
+  // What the open About box says: its caption, title, version, description, notice and links.
+  static void print(Desktop& desktop, Output& output);
 };
 
 }  // namespace qh::app

@@ -2,6 +2,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
 #include <map>
 #include <sstream>
 
@@ -25,7 +26,8 @@ ID an EntryID as `list` shows it, TEXT the rest of the line, or a "quoted" text)
   settings type TEXT   settings enter   settings add   settings select TEXT[; TEXT...]
   settings delete   settings save   settings cancel
   about web|email|manual|sysinfo|ok
-  show bar   show inspector   show log   show tags   show alerts   show item ID
+  show bar   show inspector   show log   show tags   show settings   show alerts
+  show about   show item ID
   list [from DATE] [to DATE]   quit
 )";
 
@@ -41,6 +43,7 @@ CLI::Validator dateCheck() {
 struct GlobalTexts {
   std::string now, locale, answer;
   bool noTaskPanes = false;
+  double waitSeconds = 5;
 };
 
 void globalOptions(CLI::App& app, Invocation& inv, GlobalTexts& texts) {
@@ -68,6 +71,11 @@ void globalOptions(CLI::App& app, Invocation& inv, GlobalTexts& texts) {
       ->default_str("16")
       ->type_name("N");
   app.add_flag("--no-task-panes", texts.noTaskPanes, "An Outlook without custom task panes");
+  app.add_option("--wait", texts.waitSeconds,
+                 "How long to wait for another quillhour that has the calendar open for changes")
+      ->check(CLI::Range(0.0, 3600.0))
+      ->default_str("5")
+      ->type_name("SECONDS");
   app.add_option("--answer", answer, "How alerts, message boxes and save prompts are answered")
       ->check(CLI::IsMember({"ok", "cancel"}))
       ->default_str("ok");
@@ -170,9 +178,12 @@ Examples:
 }
 
 CLI::App* shellCommand(CLI::App& app) {
-  return app.add_subcommand("shell", "Session commands typed at a prompt, with history")
+  return app
+      .add_subcommand("shell", "Session commands typed at a prompt, with completion and history")
       ->footer(std::string(R"(
-The arrows up and down recall earlier lines; Ctrl+D or `quit` ends the session.
+Lines are edited as at any prompt (libedit; ~/.editrc applies). Tab completes commands, EntryIDs
+and tags; the arrows up and down recall earlier lines, also those of earlier runs, which are kept
+in $XDG_STATE_HOME/quillhour/history. Ctrl+D or `quit` ends the session.
 
 Examples:
   quillhour --mailbox calendar.ics --now "2026-12-04 17:30:00" shell
@@ -185,6 +196,28 @@ void readGlobals(const CLI::App& app, Invocation& inv, const GlobalTexts& texts)
   if (!texts.locale.empty()) inv.session.locale = *sim::SimLocale::fromName(texts.locale);
   inv.session.taskPanes = !texts.noTaskPanes;
   inv.session.answerOk = texts.answer != "cancel";
+  inv.session.lockWait = std::chrono::milliseconds(static_cast<long>(texts.waitSeconds * 1000));
+}
+
+// Commands that only read leave the calendar unlocked for others; those that change it are
+// refused up front on a calendar that cannot be written.
+SessionOptions::Access accessOf(const Invocation& inv) {
+  using Access = SessionOptions::Access;
+  const auto& options = inv.exportOptions;
+  const bool marks = std::find(options.begin(), options.end(), "mark") != options.end() ||
+                     std::find(options.begin(), options.end(), "delete") != options.end();
+  switch (inv.command) {
+    case Invocation::Command::List:
+      return Access::Read;
+    case Invocation::Command::Tags:
+      return inv.setTags ? Access::Change : Access::Read;
+    case Invocation::Command::Tag:
+      return Access::Change;
+    case Invocation::Command::Export:
+      return marks ? Access::Change : Access::Read;
+    default:
+      return Access::MayChange;
+  }
 }
 
 std::optional<Date> dateOption(const CLI::App& command, const char* name) {
@@ -237,6 +270,7 @@ Examples:
   }
   for (const std::string& name : ExportCommands::optionNames())
     if (flags[name]) inv.exportOptions.push_back(name);
+  inv.session.access = accessOf(inv);
   return {std::move(inv), 0};
 }
 

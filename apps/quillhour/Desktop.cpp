@@ -9,6 +9,7 @@
 #include "hosts/sim/mailbox/CalendarError.h"
 #include "hosts/sim/office/CommandBarControls.h"
 #include "hosts/sim/office/CommandBars.h"
+#include "hosts/sim/outlook/AppointmentItem.h"
 #include "hosts/sim/outlook/Explorers.h"
 #include "hosts/sim/outlook/ItemWindows.h"
 
@@ -45,8 +46,14 @@ std::time_t instantOf(Date local) {
 sim::mailbox::CalendarStore openCalendar(const SessionOptions& options) {
   sim::mailbox::CalendarOptions calendar;
   if (options.now) calendar.clock = [t = instantOf(*options.now)] { return t; };
+  if (options.access != SessionOptions::Access::Read) calendar.lockWait = options.lockWait;
   try {
     return sim::mailbox::CalendarStore(options.mailbox, std::move(calendar));
+  } catch (const sim::mailbox::CalendarError& e) {
+    // Not the input's fault: another process has the calendar.
+    if (e.kind() == sim::mailbox::CalendarError::Kind::Busy)
+      throw std::runtime_error(e.description());
+    throw InputError(e.description());
   } catch (const Error& e) {
     // CalendarError names the file and line; an unknown zone (TZ) names the zone.
     throw InputError(e.description());
@@ -67,8 +74,13 @@ sim::SimHost::Options hostOptions(const SessionOptions& options,
 }
 
 Ref<Item> findIn(Folder& folder, std::string_view entryId) {
-  for (const Ref<Item>& item : folder.items())
+  for (const Ref<Item>& item : folder.items()) {
     if (item->entryId() == entryId) return item;
+    // The exceptions of a series are reached through it.
+    if (auto* series = dynamic_cast<sim::outlook::AppointmentItem*>(item.get()))
+      for (const auto& exception : series->exceptions())
+        if (exception->entryId() == entryId) return exception;
+  }
   for (const Ref<Folder>& child : folder.folders())
     if (Ref<Item> found = findIn(*child, entryId)) return found;
   return nullptr;

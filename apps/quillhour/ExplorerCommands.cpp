@@ -6,6 +6,7 @@
 #include <charconv>
 #include <optional>
 
+#include "apps/quillhour/AboutCommands.h"
 #include "apps/quillhour/Errors.h"
 #include "hosts/sim/office/CommandBarButton.h"
 #include "hosts/sim/office/CommandBarControls.h"
@@ -117,6 +118,10 @@ void ExplorerCommands::press(const std::string& caption) {
   Ref<sim::CommandBarButton> button = bar ? bar->controls().button(caption) : nullptr;
   if (!button) throw CommandError(fmt::format("the explorer has no \"{}\" button", caption));
   button->click();
+  // The About box is all text: the user reads it at once.
+  if (caption != "About Quillhour") return;
+  Ref<Object> about = desktop().system().forms().find("About Quillhour");
+  if (about && about->get("Visible").toBool()) AboutCommands::print(desktop(), output());
 }
 
 }  // namespace qh::app

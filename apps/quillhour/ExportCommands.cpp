@@ -2,6 +2,8 @@
 
 #include <fmt/format.h>
 
+#include <algorithm>
+#include <string_view>
 #include <utility>
 
 #include "apps/quillhour/DateText.h"
@@ -27,6 +29,16 @@ std::string joined(const std::vector<std::string>& names) {
   std::string out;
   for (const auto& name : names) out += (out.empty() ? "" : ", ") + name;
   return out;
+}
+
+// The log's lines in after that were not there in before. The window keeps only its newest
+// lines, so what before and after share is a tail of before that begins after.
+std::vector<std::string> newLines(const std::vector<std::string>& before,
+                                  const std::vector<std::string>& after) {
+  for (std::size_t shared = std::min(before.size(), after.size()); shared > 0; --shared)
+    if (std::equal(before.end() - static_cast<std::ptrdiff_t>(shared), before.end(), after.begin()))
+      return {after.begin() + static_cast<std::ptrdiff_t>(shared), after.end()};
+  return after;
 }
 
 }  // namespace
@@ -85,8 +97,20 @@ void ExportCommands::check(const std::string& option, bool on) {
 
 void ExportCommands::go() {
   Ref<Object> button = dialog()->getObject("ExportButton");
-  ProgressTicker ticker(output().err(), "exporting");
-  button->call("Click");
+  const std::vector<std::string> before = desktop().host().logLines();
+  {
+    ProgressTicker ticker(output().err(), "exporting");
+    button->call("Click");
+  }
+  // A step of the run that failed is in the add-in's log only; the user hears of it here, as
+  // the workbook and the calendar show its consequences (a cell left empty, a Time not
+  // marked).
+  constexpr std::string_view kRunTag = "ExportButton_Click:";
+  for (const std::string& line : newLines(before, desktop().host().logLines())) {
+    const std::size_t at = line.find(kRunTag);
+    if (at != std::string::npos)
+      output().error("export step failed: {}", line.substr(at + kRunTag.size()));
+  }
 }
 
 }  // namespace qh::app

@@ -20,6 +20,10 @@ std::string text(sim::outlook::Item& item, const char* name) {
   }
 }
 
+AppointmentItem* appointmentOf(sim::outlook::Item& item) {
+  return dynamic_cast<AppointmentItem*>(&item);
+}
+
 std::string yesNo(bool v) {
   return v ? "yes" : "no";
 }
@@ -49,15 +53,15 @@ std::string listLine(sim::outlook::Item& item) {
   const std::string start = appointment ? formatMinute(appointment->start()) : "";
   const std::string minutes =
       appointment ? std::to_string(appointment->durationMinutes()) : std::string();
-  return fmt::format("{}\t{}\t{}\t{}\t{}", item.entryId(), start, minutes, text(item, "Categories"),
-                     text(item, "Subject"));
+  return fmt::format("{}\t{}\t{}\t{}\t{}", escapedField(item.entryId()), start, minutes,
+                     escapedField(text(item, "Categories")), escapedField(text(item, "Subject")));
 }
 
 std::vector<std::string> itemLines(sim::outlook::Item& item) {
   std::vector<std::string> lines;
   lines.push_back("EntryID: " + item.entryId());
   lines.push_back("subject: " + inQuotes(text(item, "Subject")));
-  if (auto* appointment = dynamic_cast<AppointmentItem*>(&item)) {
+  if (auto* appointment = appointmentOf(item)) {
     lines.push_back("start: " + formatMinute(appointment->start()));
     lines.push_back(fmt::format("duration: {}", appointment->durationMinutes()));
     lines.push_back("all day: " + yesNo(item.value("AllDayEvent").toBool()));
@@ -66,6 +70,9 @@ std::vector<std::string> itemLines(sim::outlook::Item& item) {
   lines.push_back("categories: " + inQuotes(text(item, "Categories")));
   lines.push_back("body: " + inQuotes(text(item, "Body")));
   addUserProperties(item, lines);
+  if (appointmentOf(item))
+    for (const auto& exception : appointmentOf(item)->exceptions())
+      lines.push_back("exception: " + exception->entryId());
   lines.push_back("saved: " + yesNo(item.saved()));
   return lines;
 }

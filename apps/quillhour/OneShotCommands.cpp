@@ -112,6 +112,7 @@ int OneShotCommands::exportTimes() {
       output_.error("no workbook was written");
       failed_ = true;
     }
+    if (session.events().deliveryFailed()) failed_ = true;
   });
 }
 

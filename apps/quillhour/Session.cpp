@@ -17,6 +17,7 @@ std::unique_ptr<Desktop> openDesktop(const SessionOptions& options, Output& outp
 
 Session::Session(const SessionOptions& options, Output& output)
     : output_(output),
+      access_(options.access),
       desktop_(openDesktop(options, output)),
       events_(*desktop_, output),
       explorer_(*desktop_, output),
@@ -27,6 +28,7 @@ Session::Session(const SessionOptions& options, Output& output)
       show_(*desktop_, output, events_) {
   for (const std::string& warning : desktop_->mailbox().warnings())
     output_.error("warning: {}", warning);
+  checkWritable(options);
   for (CommandGroup* group : std::initializer_list<CommandGroup*>{&explorer_, &inspector_, &export_,
                                                                   &settings_, &about_, &show_})
     for (const std::string& verb : group->verbs()) groups_[verb] = group;
@@ -80,8 +82,22 @@ bool Session::finish(bool writeBack) {
   return !writeBack || this->writeBack();
 }
 
+void Session::checkWritable(const SessionOptions& options) {
+  sim::MailboxBinding& mailbox = desktop_->mailbox();
+  if (options.access == SessionOptions::Access::Read || mailbox.writable()) return;
+  if (options.access == SessionOptions::Access::Change)
+    throw InputError(fmt::format("{} is read-only: it is left as it is", mailbox.path()));
+  output_.error("warning: {} is read-only: changes will not be written to it", mailbox.path());
+}
+
 bool Session::writeBack() {
   sim::MailboxBinding& mailbox = desktop_->mailbox();
+  if (access_ == SessionOptions::Access::Read) {
+    // Nothing here changes the calendar; should anything have, it was not locked for it.
+    if (!mailbox.pending().any()) return true;
+    output_.error("quillhour: changes to {} were not written back", mailbox.path());
+    return false;
+  }
   try {
     const sim::MailboxChanges changes = [&] {
       ProgressTicker ticker(output_.err(), "writing " + mailbox.path());
@@ -89,12 +105,14 @@ bool Session::writeBack() {
     }();
     if (changes.any())
       output_.line(
-          "calendar: {} written ({} changed, {} deleted, {} added; the previous file is {}.bak)",
-          mailbox.path(), changes.changed, changes.deleted, changes.added, mailbox.path());
+          "calendar: {} written ({} changed, {} deleted, {} added; the previous file is {})",
+          mailbox.path(), changes.changed, changes.deleted, changes.added, mailbox.backupPath());
     return true;
   } catch (const sim::mailbox::CalendarError& e) {
-    output_.error("{}", e.description());
-    output_.error("the calendar was not written back; {} is as it was", mailbox.path());
+    output_.error("quillhour: {}", e.description());
+    if (e.kind() != sim::mailbox::CalendarError::Kind::Kept)
+      output_.error("quillhour: the calendar was not written back; {} is as it was",
+                    mailbox.path());
     return false;
   }
 }

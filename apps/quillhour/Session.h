@@ -22,7 +22,8 @@ namespace qh::app {
 // writes the file back when the session changed it.
 class Session {
  public:
-  // Raises InputError when the calendar file cannot be read.
+  // Raises InputError when the calendar file cannot be read, or cannot be written for a
+  // session that is to change it; std::runtime_error when another process has it.
   Session(const SessionOptions& options, Output& output);
   Session(const Session&) = delete;
   Session& operator=(const Session&) = delete;
@@ -49,8 +50,10 @@ class Session {
   void dispatch(const ParsedCommand& command);
   void afterCommand();
   bool writeBack();
+  void checkWritable(const SessionOptions& options);
 
   Output& output_;
+  SessionOptions::Access access_;
   std::unique_ptr<Desktop> desktop_;
   SessionEvents events_;
   ExplorerCommands explorer_;

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "apps/quillhour/ExportReport.h"
+#include "apps/quillhour/TextFormat.h"
 #include "hosts/sim/excel/ExcelOutput.h"
 
 namespace qh::app {
@@ -37,6 +38,15 @@ void SessionEvents::reportAlerts() {
     alerts_.push_back(alert.title + ": " + alert.text);
     output_.line("alert: {}", alerts_.back());
   }
+  // Outlook's own prompt when a window with unsaved changes closes, answered by --answer.
+  const auto& prompts = desktop_.outlook().application().savePrompts();
+  for (; promptsSeen_ < prompts.size(); ++promptsSeen_) {
+    const auto& prompt = prompts[promptsSeen_];
+    const std::string text = fmt::format("save changes to {}? {}", inQuotes(prompt.subject),
+                                         prompt.saved ? "yes" : "no");
+    alerts_.push_back("Outlook: " + text);
+    output_.line("prompt: {}", text);
+  }
   const auto& boxes = desktop_.system().messageBoxes();
   for (; messageBoxesSeen_ < boxes.size(); ++messageBoxesSeen_) {
     const auto& box = boxes[messageBoxesSeen_];
@@ -47,8 +57,16 @@ void SessionEvents::reportAlerts() {
 
 void SessionEvents::reportSystem() {
   const auto& opens = desktop_.system().shellOpens();
-  for (; shellOpensSeen_ < opens.size(); ++shellOpensSeen_)
-    output_.line("opened: {}", opens[shellOpensSeen_].target);
+  for (; shellOpensSeen_ < opens.size(); ++shellOpensSeen_) {
+    // The shell's result says whether anything opened: above 32 it did.
+    const auto& open = opens[shellOpensSeen_];
+    if (open.result > 32)
+      output_.line("opened: {}", open.target);
+    else if (open.result == sim::SimSystem::kShellFileNotFound)
+      output_.line("not opened: {}: the file was not found", open.target);
+    else
+      output_.line("not opened: {}: the shell answered {}", open.target, open.result);
+  }
   const auto& programs = desktop_.system().startedPrograms();
   for (; programsSeen_ < programs.size(); ++programsSeen_)
     output_.line("started: {}", programs[programsSeen_].path);
@@ -86,7 +104,9 @@ std::filesystem::path SessionEvents::deliver(const std::filesystem::path& writte
     if (!error) std::filesystem::remove(written, error);
   }
   if (!error) return target;
-  output_.error("the workbook could not be moved to {}: {}", target.string(), error.message());
+  output_.error("quillhour: the workbook could not be moved to {}: {}; it stays at {}",
+                target.string(), error.message(), written.string());
+  deliveryFailed_ = true;
   return written;
 }
 

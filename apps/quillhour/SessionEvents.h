@@ -11,8 +11,9 @@
 namespace qh::app {
 
 // What the simulated host showed or did while a command ran, reported right after it:
-// alerts and message boxes (answered as the session's --answer says), targets the shell
-// opened, programs started, event handlers that failed, and workbooks Excel handed over.
+// alerts, message boxes and Outlook's "save changes?" prompts (answered as the session's
+// --answer says), what the shell opened or could not open, programs started, event handlers
+// that failed, and workbooks Excel handed over.
 class SessionEvents {
  public:
   SessionEvents(Desktop& desktop, Output& output) : desktop_(desktop), output_(output) {}
@@ -25,7 +26,10 @@ class SessionEvents {
   // The next workbook Excel hands over is moved here before it is reported.
   void deliverNextWorkbookTo(std::filesystem::path path) { deliverTo_ = std::move(path); }
 
-  // Every alert and message box so far, oldest first, as "title: text".
+  // Whether a workbook could not be moved where deliverNextWorkbookTo asked.
+  bool deliveryFailed() const { return deliveryFailed_; }
+
+  // Every alert, message box and prompt so far, oldest first, as "title: text".
   const std::vector<std::string>& alerts() const { return alerts_; }
 
  private:
@@ -40,6 +44,7 @@ class SessionEvents {
   Output& output_;
   std::vector<std::string> alerts_;
   std::size_t assistantSeen_ = 0;
+  std::size_t promptsSeen_ = 0;
   std::size_t messageBoxesSeen_ = 0;
   std::size_t shellOpensSeen_ = 0;
   std::size_t programsSeen_ = 0;
@@ -48,6 +53,7 @@ class SessionEvents {
   std::size_t workbooksSeen_ = 0;
   std::size_t answersQueued_ = 0;
   std::filesystem::path deliverTo_;
+  bool deliveryFailed_ = false;
 };
 
 }  // namespace qh::app

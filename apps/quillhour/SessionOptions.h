@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <optional>
 #include <string>
 
@@ -10,7 +11,17 @@ namespace qh::app {
 
 // How a session sets up the simulated Outlook: the global options of the command line.
 struct SessionOptions {
-  std::string mailbox;                     // the user's calendar file
+  // What a session may do to the calendar file.
+  enum class Access {
+    Read,       // nothing to change (list, export without marks): no lock, never written
+    Change,     // a command that changes it: refused up front when it cannot be written
+    MayChange,  // a script or a shell: changes are written back if it can be
+  };
+
+  std::string mailbox;  // the user's calendar file
+  Access access = Access::MayChange;
+  // How long to wait for another process that has the calendar open for changes.
+  std::chrono::milliseconds lockWait{5000};
   std::string outDir = ".";                // where Excel writes the workbooks it hands over
   std::optional<Date> now;                 // a fixed clock; none: the clock runs
   sim::Locale locale = sim::Locale::EnUs;  // regional formats of the simulated system

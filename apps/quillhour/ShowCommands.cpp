@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "apps/quillhour/AboutCommands.h"
 #include "apps/quillhour/ItemFormat.h"
 #include "apps/quillhour/TextFormat.h"
 #include "hosts/sim/office/CommandBarControls.h"
@@ -13,6 +14,7 @@ namespace {
 
 using sim::outlook::AppointmentItem;
 
+// The entries of a list or combo box of a dialog, read by name.
 std::vector<std::string> comboEntries(Object& box) {
   std::vector<std::string> entries;
   const int count = box.get("ListCount").toInt32();
@@ -28,7 +30,8 @@ void ShowCommands::run(const ParsedCommand& command) {
 }
 
 void ShowCommands::show(const ParsedCommand& command) {
-  const std::string& what = word(command, 1, "bar, inspector, log, tags, alerts or item ID");
+  const std::string& what =
+      word(command, 1, "bar, inspector, log, tags, settings, alerts, about or item ID");
   if (what == "item") {
     const std::string& id = word(command, 2, "an EntryID");
     noMore(command, 3);
@@ -44,11 +47,28 @@ void ShowCommands::show(const ParsedCommand& command) {
     for (const std::string& line : desktop().host().logLines()) output().line("{}", line);
   } else if (what == "tags") {
     for (const std::string& tag : desktop().tagArray().items) output().line("[{}]", tag);
+  } else if (what == "settings") {
+    showSettings();
   } else if (what == "alerts") {
     for (const std::string& alert : events_.alerts()) output().line("{}", alert);
+  } else if (what == "about") {
+    AboutCommands::print(desktop(), output());
   } else {
-    unknown(command, 1, "bar, inspector, log, tags, alerts, item");
+    unknown(command, 1, "bar, inspector, log, tags, settings, alerts, about, item");
   }
+}
+
+void ShowCommands::showSettings() {
+  // The dialog's own state, which is what Save would store, not yet the stored list.
+  Ref<Object> dialog = desktop().dialog("Quillhour Settings", "settings dialog (press Settings)");
+  Ref<Object> list = dialog->getObject("TagList");
+  std::vector<std::string> selected;
+  const std::vector<std::string> entries = comboEntries(*list);
+  for (std::size_t i = 0; i < entries.size(); ++i)
+    if (list->get("Selected", static_cast<int>(i)).toBool()) selected.push_back(entries[i]);
+  output().line("settings list: {}", quotedList(entries));
+  output().line("selected: {}", quotedList(selected));
+  output().line("text: {}", inQuotes(dialog->getObject("TagText")->get("Text").toString()));
 }
 
 void ShowCommands::showBar(const Ref<Object>& commandBars) {

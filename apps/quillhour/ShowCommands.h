@@ -14,7 +14,9 @@ namespace qh::app {
 //   show inspector  the current inspector's item, its bar's box and its pane's box
 //   show log        the log window's lines, oldest first
 //   show tags       each element of the add-in's TagArray as [element]
-//   show alerts     every alert and message box so far as title: text
+//   show settings   the open settings dialog: its list, the selected entries, the typed text
+//   show alerts     every alert, message box and save prompt so far as title: text
+//   show about      the open About box: title, version, description, notice and links
 //   show item ID    the item's fields
 //   list [from DATE] [to DATE]   the calendar, by start: EntryID, start, minutes,
 //                                categories and subject, separated by tabs
@@ -32,6 +34,7 @@ class ShowCommands : public CommandGroup {
   void show(const ParsedCommand& command);
   void showBar(const Ref<Object>& commandBars);
   void showInspector();
+  void showSettings();
   void list(const ParsedCommand& command);
 
   const SessionEvents& events_;

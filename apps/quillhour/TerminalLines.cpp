@@ -1,158 +1,126 @@
 #include "apps/quillhour/TerminalLines.h"
 
-#include <termios.h>
+#include <histedit.h>
 #include <unistd.h>
 
-#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
 #include <iostream>
 
 namespace qh::app {
 namespace {
 
-constexpr char kCtrlA = 1, kCtrlB = 2, kCtrlC = 3, kCtrlD = 4, kCtrlE = 5, kCtrlF = 6;
-constexpr char kCtrlH = 8, kCtrlK = 11, kCtrlN = 14, kCtrlP = 16, kCtrlU = 21, kEscape = 27;
-constexpr char kDelete = 127;
-
-// Raw input on standard input for as long as it lives: keys arrive one by one, unechoed.
-class RawMode {
- public:
-  RawMode() {
-    ok_ = ::tcgetattr(STDIN_FILENO, &saved_) == 0;
-    if (!ok_) return;
-    termios raw = saved_;
-    raw.c_lflag &= ~static_cast<tcflag_t>(ICANON | ECHO | ISIG | IEXTEN);
-    raw.c_iflag &= ~static_cast<tcflag_t>(IXON | ICRNL);
-    raw.c_cc[VMIN] = 1;
-    raw.c_cc[VTIME] = 0;
-    ok_ = ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &raw) == 0;
-  }
-  ~RawMode() {
-    if (ok_) ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &saved_);
-  }
-  RawMode(const RawMode&) = delete;
-  RawMode& operator=(const RawMode&) = delete;
-  bool ok() const { return ok_; }
-
- private:
-  termios saved_{};
-  bool ok_ = false;
-};
-
-std::optional<char> readByte() {
-  char c;
-  while (true) {
-    const ssize_t n = ::read(STDIN_FILENO, &c, 1);
-    if (n == 1) return c;
-    if (n == 0 || errno != EINTR) return std::nullopt;
-  }
-}
+constexpr int kHistoryLines = 1000;
 
 }  // namespace
 
-TerminalLines::TerminalLines(std::string prompt) : prompt_(std::move(prompt)), plain_(std::cin) {}
+// libedit's editor and history for one prompt; the completion is reached from libedit's
+// callbacks through the editor's client data.
+struct TerminalLines::Editor {
+  Editor(std::string prompt, ShellCompletion completion, std::filesystem::path history)
+      : prompt(std::move(prompt)), completion(std::move(completion)), file(std::move(history)) {
+    hist = ::history_init();
+    HistEvent event;
+    ::history(hist, &event, H_SETSIZE, kHistoryLines);
+    ::history(hist, &event, H_SETUNIQUE, 1);
+    if (!file.empty()) ::history(hist, &event, H_LOAD, file.c_str());
+
+    el = ::el_init("quillhour", stdin, stdout, stderr);
+    ::el_set(el, EL_CLIENTDATA, this);
+    ::el_set(el, EL_EDITOR, "emacs");
+    ::el_set(el, EL_PROMPT, &Editor::promptText);
+    ::el_set(el, EL_HIST, ::history, hist);
+    // Ctrl+C reaches the editor as a key that abandons the line, instead of ending the
+    // program with the session's changes unsaved.
+    ::el_set(el, EL_SETTY, "-d", "-isig", nullptr);
+    ::el_set(el, EL_BIND, "^C", "em-kill-line", nullptr);
+    ::el_set(el, EL_ADDFN, "quillhour-complete", "Completes the word", &Editor::complete);
+    ::el_set(el, EL_BIND, "^I", "quillhour-complete", nullptr);
+    ::el_source(el, nullptr);  // the user's own ~/.editrc
+  }
+  ~Editor() {
+    ::el_end(el);
+    ::history_end(hist);
+  }
+
+  static Editor& of(EditLine* el) {
+    void* self = nullptr;
+    ::el_get(el, EL_CLIENTDATA, &self);
+    return *static_cast<Editor*>(self);
+  }
+  static char* promptText(EditLine* el) { return of(el).prompt.data(); }
+
+  static unsigned char complete(EditLine* el, int) {
+    Editor& self = of(el);
+    const LineInfo* line = ::el_line(el);
+    const std::string before(line->buffer, line->cursor);
+    const ShellCompletion::Choices choices = self.completion.complete(before);
+    if (choices.texts.empty()) return CC_ERROR;
+    const std::string typed = before.substr(choices.from);
+    std::string common = commonPrefix(choices.texts);
+    if (choices.texts.size() == 1) common += ' ';
+    if (common.size() > typed.size()) {
+      ::el_insertstr(el, common.substr(typed.size()).c_str());
+      return CC_REFRESH;
+    }
+    // Nothing more in common: show what fits, then the line again.
+    std::cout << '\n';
+    for (const std::string& text : choices.texts) std::cout << text << "    ";
+    std::cout << std::endl;
+    return CC_REDISPLAY;
+  }
+
+  std::optional<std::string> read() {
+    int count = 0;
+    const char* text = ::el_gets(el, &count);
+    if (!text || count <= 0) {
+      std::cout << std::endl;
+      return std::nullopt;
+    }
+    std::string typed(text, static_cast<std::size_t>(count));
+    while (!typed.empty() && (typed.back() == '\n' || typed.back() == '\r')) typed.pop_back();
+    if (typed.find_first_not_of(' ') != std::string::npos) remember(typed);
+    return typed;
+  }
+
+  void remember(const std::string& line) {
+    HistEvent event;
+    ::history(hist, &event, H_ENTER, line.c_str());
+    if (file.empty()) return;
+    // Saved after every line, so that a session that ends badly keeps what was typed.
+    std::error_code error;
+    std::filesystem::create_directories(file.parent_path(), error);
+    ::history(hist, &event, H_SAVE, file.c_str());
+  }
+
+  std::string prompt;
+  ShellCompletion completion;
+  std::filesystem::path file;
+  History* hist = nullptr;
+  EditLine* el = nullptr;
+};
+
+TerminalLines::TerminalLines(std::string prompt, ShellCompletion completion,
+                             std::filesystem::path history)
+    : plain_(std::cin) {
+  if (::isatty(STDIN_FILENO) && ::isatty(STDOUT_FILENO))
+    editor_ =
+        std::make_unique<Editor>(std::move(prompt), std::move(completion), std::move(history));
+}
+
+TerminalLines::~TerminalLines() = default;
 
 std::optional<std::string> TerminalLines::next() {
-  if (!::isatty(STDIN_FILENO) || !::isatty(STDOUT_FILENO)) return plain_.next();
-  return readEdited();
+  return editor_ ? editor_->read() : plain_.next();
 }
 
-std::optional<std::string> TerminalLines::readEdited() {
-  RawMode raw;
-  if (!raw.ok()) return plain_.next();
-  redraw();
-  bool endOfInput = false;
-  while (!handleKey(endOfInput)) redraw();
-  std::cout << "\r\n" << std::flush;
-  if (endOfInput) return std::nullopt;
-  return editor_.accept();
-}
-
-bool TerminalLines::handleKey(bool& endOfInput) {
-  const std::optional<char> c = readByte();
-  if (!c || (*c == kCtrlD && editor_.text().empty())) return endOfInput = true;
-  switch (*c) {
-    case '\r':
-    case '\n':
-      return true;
-    case kCtrlA:
-      editor_.home();
-      return false;
-    case kCtrlE:
-      editor_.end();
-      return false;
-    case kCtrlB:
-      editor_.left();
-      return false;
-    case kCtrlF:
-      editor_.right();
-      return false;
-    case kCtrlD:
-      editor_.erase();
-      return false;
-    case kCtrlK:
-      editor_.killToEnd();
-      return false;
-    case kCtrlU:
-    case kCtrlC:
-      editor_.clear();
-      return false;
-    case kCtrlP:
-      editor_.older();
-      return false;
-    case kCtrlN:
-      editor_.newer();
-      return false;
-    case kCtrlH:
-    case kDelete:
-      editor_.backspace();
-      return false;
-    case kEscape:
-      break;
-    default:
-      if (static_cast<unsigned char>(*c) >= 0x20) editor_.insert(std::string(1, *c));
-      return false;
-  }
-  // ESC [ A..D, H, F, or ESC [ 3 ~ (Delete); ESC O A.. from some terminals.
-  const std::optional<char> kind = readByte();
-  if (!kind || (*kind != '[' && *kind != 'O')) return false;
-  const std::optional<char> code = readByte();
-  if (!code) return false;
-  switch (*code) {
-    case 'A':
-      editor_.older();
-      break;
-    case 'B':
-      editor_.newer();
-      break;
-    case 'C':
-      editor_.right();
-      break;
-    case 'D':
-      editor_.left();
-      break;
-    case 'H':
-      editor_.home();
-      break;
-    case 'F':
-      editor_.end();
-      break;
-    case '3':
-      if (readByte() == '~') editor_.erase();
-      break;
-    default:
-      break;
-  }
-  return false;
-}
-
-void TerminalLines::redraw() {
-  const std::string& text = editor_.text();
-  std::cout << '\r' << prompt_ << text << "\033[K";
-  std::size_t behind = 0;
-  for (std::size_t i = editor_.cursor(); i < text.size(); ++i)
-    if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) ++behind;
-  if (behind > 0) std::cout << "\033[" << behind << 'D';
-  std::cout << std::flush;
+std::filesystem::path TerminalLines::historyFile() {
+  const char* state = std::getenv("XDG_STATE_HOME");
+  if (state && *state) return std::filesystem::path(state) / "quillhour" / "history";
+  const char* home = std::getenv("HOME");
+  if (home && *home)
+    return std::filesystem::path(home) / ".local" / "state" / "quillhour" / "history";
+  return {};
 }
 
 }  // namespace qh::app

@@ -3,13 +3,15 @@
 #include <fmt/format.h>
 
 namespace qh::app {
+namespace {
 
-std::string inQuotes(std::string_view text) {
-  std::string out = "\"";
+// Escapes \, line breaks and tabs, and " when the text goes in quotes.
+std::string escaped(std::string_view text, bool quoted) {
+  std::string out;
   for (char c : text) {
     switch (c) {
       case '"':
-        out += "\\\"";
+        out += quoted ? "\\\"" : "\"";
         break;
       case '\\':
         out += "\\\\";
@@ -27,7 +29,17 @@ std::string inQuotes(std::string_view text) {
         out += c;
     }
   }
-  return out + "\"";
+  return out;
+}
+
+}  // namespace
+
+std::string inQuotes(std::string_view text) {
+  return "\"" + escaped(text, true) + "\"";
+}
+
+std::string escapedField(std::string_view text) {
+  return escaped(text, false);
 }
 
 std::string quotedList(const std::vector<std::string>& items) {

@@ -114,7 +114,7 @@ bool AboutForm::GetKeyValue(std::uint32_t keyRoot, const std::string& keyName,
                             const std::string& subKeyRef, std::string& keyVal) {
   platform::System& os = system();
   platform::RegistryKey key = 0;
-  if (os.regOpenKey(static_cast<RegistryRoot>(keyRoot), keyName, 0, kAllAccess, key) !=
+  if (os.regOpenKey(static_cast<RegistryRoot>(keyRoot), keyName, 0, kKeyRead, key) !=
       platform::kRegSuccess) {
     keyVal.clear();
     return false;

@@ -14,7 +14,9 @@ namespace qh::about {
 // shown modeless, kept until OK or the add-in's shutdown unloads it.
 class AboutForm : public forms::Form {
  public:
-  static constexpr std::uint32_t kAllAccess = 0x2003F;
+  // KEY_READ: the keys are under HKEY_LOCAL_MACHINE, which a user who is not an
+  // administrator (Outlook as it normally runs) may read but not open for changes.
+  static constexpr std::uint32_t kKeyRead = 0x20019;
   static constexpr std::uint32_t kBufferSize = 1024;
 
   explicit AboutForm(platform::System& system);

@@ -22,7 +22,7 @@ class LoggedSteps {
     try {
       step();
     } catch (...) {
-      WriteLog(tag_ + describeCurrentException());
+      failed(describeCurrentException());
     }
   }
 
@@ -33,15 +33,24 @@ class LoggedSteps {
     try {
       return condition();
     } catch (...) {
-      WriteLog(tag_ + describeCurrentException());
+      failed(describeCurrentException());
       return true;
     }
   }
 
   const std::string& tag() const { return tag_; }
+  // The description of the first step that failed, or empty when none has: the cause that the
+  // later failures of a procedure follow from.
+  const std::string& firstFailure() const { return firstFailure_; }
 
  private:
+  void failed(const std::string& description) {
+    if (firstFailure_.empty()) firstFailure_ = description;
+    WriteLog(tag_ + description);
+  }
+
   std::string tag_;
+  std::string firstFailure_;
 };
 
 // The object behind a reference; an empty reference raises "Object variable not set", as a

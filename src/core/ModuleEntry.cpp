@@ -12,7 +12,12 @@ QH_MODULE_EXPORT qh::Object* QhCreateObject(const char* progId, qh::platform::Sy
   if (!progId || !system) return nullptr;
   if (std::strcmp(progId, qh::core::kProgId) != 0 && std::strcmp(progId, qh::core::kClassId) != 0)
     return nullptr;
-  qh::core::globals().system = system;
+  // A dialog that stayed loaded (the export dialog does, across connections) belongs to the
+  // system it was made on: handed another system, as a second host in this process hands it,
+  // the module starts afresh rather than show a dialog on a system that has gone.
+  qh::core::AddinGlobals& globals = qh::core::globals();
+  if (globals.system && globals.system != system) qh::core::resetGlobals();
+  globals.system = system;
   return new qh::core::Connect();
 }
 

@@ -74,7 +74,7 @@ void FillTagCombo(Object& control, const StringArray& tags) {
   }
 }
 
-void WriteSettingsItem(LoggedSteps& steps, const std::string& body) {
+bool WriteSettingsItem(LoggedSteps& steps, const std::string& body) {
   Ref<Object> folder, item;
   steps([&] { folder = addinNameSpace().getObject("GetDefaultFolder", olFolderCalendar); });
   steps([&] { item = findSettingsItem(folder); });
@@ -85,10 +85,18 @@ void WriteSettingsItem(LoggedSteps& steps, const std::string& body) {
     steps([&] { use(item).put("ReminderSet", false); });
     steps([&] { use(item).put("MeetingStatus", olNonMeeting); });
   }
-  steps([&] { use(item).put("Body", body); });
-  steps([&] { use(item).call("Close", olSave); });
+  bool bodySet = false, closed = false;
+  steps([&] {
+    use(item).put("Body", body);
+    bodySet = true;
+  });
+  steps([&] {
+    use(item).call("Close", olSave);
+    closed = true;
+  });
   item.reset();
   folder.reset();
+  return bodySet && closed;
 }
 
 }  // namespace qh::core

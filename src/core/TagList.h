@@ -22,8 +22,9 @@ void GlobalInitSettings();
 void FillTagCombo(Object& control, const StringArray& tags);
 
 // Stores the tag list in the settings item, creating the item with its fixed fields when the
-// calendar has none; each failing step is logged under the caller's tag.
-void WriteSettingsItem(LoggedSteps& steps, const std::string& body);
+// calendar has none; each failing step is logged under the caller's tag. Answers whether the
+// body reached the mailbox (set, then the item closed with saving).
+bool WriteSettingsItem(LoggedSteps& steps, const std::string& body);
 
 // Trims leading and trailing space characters only (tabs and other white space stay).
 std::string TrimSpaces(const std::string& text);

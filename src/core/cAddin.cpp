@@ -119,8 +119,9 @@ int cAddin::alertThroughLogWindow(const std::string& title, const std::string& t
   MainForm& window = mainForm();
   const bool wasVisible = window.visible();
   window.show();
+  // A plain OK/Cancel box: no icon.
   const int answer = addinSystem().messageBox(text, title, platform::MessageButtons::OkCancel,
-                                              platform::MessageIcon::Question);
+                                              platform::MessageIcon::None);
   if (!wasVisible) window.hide();
   return answer == platform::kAnswerOk ? 1 : 0;
 }
@@ -134,7 +135,8 @@ int cAddin::alertThroughAssistant(const std::string& title, const std::string& t
         .toInt16();
   } catch (...) {
     // Current Office versions may have no working Assistant; the user must still see the
-    // message, so show it in a standard box instead.
+    // message, so show it in a standard box instead, with the question icon the Assistant's
+    // alert asks for.
     const int answer = addinSystem().messageBox(text, title, platform::MessageButtons::OkCancel,
                                                 platform::MessageIcon::Question);
     return answer == platform::kAnswerOk ? 1 : 0;

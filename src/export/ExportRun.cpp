@@ -45,14 +45,15 @@ void ExportRun::run() {
     return finish();
   }
   selectTimes();
-  deletionPass();
   if (form_.CheckDescription.checked()) showDescriptionColumn();
   if (form_.CheckCreateDiagram.checked()) {
     buildPivotTable();
     buildChart();
     layoutChart();
   }
-  handOver();
+  // Times leave the calendar only once the workbook that holds their rows is the user's: with
+  // the hand-over failing, the marked Times stay, to be deleted by a later run.
+  if (handOver()) deletionPass();
   finish();
 }
 
@@ -118,9 +119,9 @@ void ExportRun::selectTimes() {
         ++exported_;
         writeMarks(*item);
       }
-      steps_([&] {
-        if (!item->get("Saved").toBool()) item->call("Save");
-      });
+      // A Saved that cannot be read still lets the Save it guards run.
+      if (steps_.test([&] { return !item->get("Saved").toBool(); }))
+        steps_([&] { item->call("Save"); });
     }
     bool advanced = false;
     steps_([&] {
@@ -283,8 +284,13 @@ void ExportRun::layoutChart() {
   steps_([&] { use(dataSheet_).call("Activate"); });
 }
 
-void ExportRun::handOver() {
-  steps_([&] { excel_->put("Visible", true); });
+bool ExportRun::handOver() {
+  bool handed = false;
+  steps_([&] {
+    excel_->put("Visible", true);
+    handed = true;
+  });
+  return handed;
 }
 
 void ExportRun::alert(const std::string& text) {

@@ -11,8 +11,8 @@ namespace qh::exporting {
 class ExportForm;
 
 // One press of Export: Excel and the workbook, the Times of the range in start order less
-// those the options exclude, one row and the marks per Time, the deletion pass, the pivot
-// table and chart, and Excel handed to the user. Every step that fails is logged under
+// those the options exclude, one row and the marks per Time, the pivot table and chart, Excel
+// handed to the user, and then the deletion pass. Every step that fails is logged under
 // "ExportButton_Click:" and the run goes on.
 class ExportRun {
  public:
@@ -34,7 +34,7 @@ class ExportRun {
   void buildPivotTable();
   void buildChart();
   void layoutChart();
-  void handOver();
+  bool handOver();
   void finish();
 
   bool setCell(int column, const Variant& value);

@@ -52,6 +52,10 @@ class Control : public Object {
   void changed() const {
     if (observer_) observer_();
   }
+
+  // The form the control is placed on, or null.
+  Form* form() const { return form_; }
+
   // Runs a handler the form attached to one of this control's events. The handler is copied
   // (it may replace itself) and the control, and with it the form it lives on, stays alive
   // until the handler returns, so a handler may drop the last reference to its own dialog.

@@ -53,6 +53,10 @@ class Form : public Object {
   // The window system's one hook on the form itself: called after its caption or its focused
   // control changed (its controls have hooks of their own). One observer at a time.
   void observe(std::function<void()> observer) { observer_ = std::move(observer); }
+  // The user's order of words, for the controls that sort (see platform::System).
+  int compareText(const std::string& a, const std::string& b) const {
+    return system_.compareText(a, b);
+  }
 
   std::unique_ptr<Connection> advise(EventSink& sink) override { return events_.advise(sink); }
   // Members: Caption, Visible, Show, Hide, Unload, and every control by its name.

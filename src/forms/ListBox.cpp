@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "forms/Form.h"
+
 namespace qh::forms {
 namespace {
 
@@ -15,6 +17,12 @@ bool lessNoCase(const std::string& a, const std::string& b) {
 
 }  // namespace
 
+bool ListBox::sortsBefore(const std::string& a, const std::string& b) const {
+  // On a form, in the user's order of words; a list on no form knows only ASCII letters.
+  if (const Form* f = form()) return f->compareText(a, b) < 0;
+  return lessNoCase(a, b);
+}
+
 ListBox::ListBox(std::string name, Rect rect, int tabIndex, bool sorted, Selection selection)
     : Control(std::move(name), rect, tabIndex), sorted_(sorted), selection_(selection) {}
 
@@ -23,7 +31,7 @@ int ListBox::addItem(const std::string& text) {
   if (sorted_)
     at = std::upper_bound(
         entries_.begin(), entries_.end(), text,
-        [](const std::string& t, const Entry& e) { return lessNoCase(t, e.text); });
+        [this](const std::string& t, const Entry& e) { return sortsBefore(t, e.text); });
   const int index = static_cast<int>(at - entries_.begin());
   entries_.insert(at, Entry{text, false});
   if (listIndex_ >= index) ++listIndex_;

@@ -8,7 +8,8 @@
 namespace qh::forms {
 
 // A list box: entries with a selection flag each. A sorted list inserts every new entry at
-// its place in case-insensitive order; an unsorted one appends. List positions count from
+// its place in the user's order of words, letter case not counting (its form's system
+// compares); an unsorted one appends. List positions count from
 // 0, and ListIndex -1 means no current entry.
 class ListBox : public Control {
  public:
@@ -44,6 +45,7 @@ class ListBox : public Control {
   };
   static const DispatchTable<ListBox>& table();
   void checkIndex(int index) const;
+  bool sortsBefore(const std::string& a, const std::string& b) const;
 
   bool sorted_;
   Selection selection_;

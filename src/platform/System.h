@@ -58,6 +58,10 @@ class System {
   virtual std::string timeSeparator() = 0;
   virtual std::string amDesignator() = 0;
   virtual std::string pmDesignator() = 0;
+  // Orders two texts as the user's locale sorts words, letter case not counting (CompareStringEx
+  // with NORM_IGNORECASE): below 0 when a comes first, 0 when they sort alike, above 0 when b
+  // comes first. "É" and "é" sort alike, and both with the letter E, not after Z.
+  virtual int compareText(const std::string& a, const std::string& b) = 0;
 
   // A modal message box; answers kAnswerOk or kAnswerCancel.
   virtual int messageBox(const std::string& text, const std::string& title, MessageButtons buttons,
@@ -66,6 +70,7 @@ class System {
   // RegOpenKeyExA, RegQueryValueExA and RegCloseKey, with their results (0 on success).
   // queryValue writes at most `size` bytes into data (which may be null to ask the size),
   // sets size to the value's size in bytes, and answers kRegMoreData when it does not fit.
+  // Text values (REG_SZ, REG_EXPAND_SZ, REG_MULTI_SZ) come as UTF-8, sizes counting its bytes.
   virtual long regOpenKey(RegistryRoot root, const std::string& subKey, std::uint32_t options,
                           std::uint32_t access, RegistryKey& key) = 0;
   virtual long regQueryValue(RegistryKey key, const std::string& name, std::uint32_t& type,

@@ -1,8 +1,11 @@
 #include "settings/SettingsForm.h"
 
 #include "automation/Int16.h"
+#include "core/AddinIdentity.h"
+#include "core/Globals.h"
 #include "core/LoggedSteps.h"
 #include "core/TagList.h"
+#include "core/cAddin.h"
 
 namespace qh::settings {
 
@@ -74,7 +77,17 @@ void SettingsForm::Save_Click() {
   Ref<Object> keepAlive(this);  // the Save handler lets go of this dialog
   hide();
   core::LoggedSteps steps("SettingsForm:Save_Click:");
-  core::WriteSettingsItem(steps, GetListBoxAsString(TagList));
+  if (!core::WriteSettingsItem(steps, GetListBoxAsString(TagList))) {
+    // The dialog closes and the bars show the new list either way: without this the user
+    // would learn only at the next start that the old list is still the stored one.
+    steps([&] {
+      core::use(core::globals().gAddin)
+          .OutlookAlert(core::kAppTitle, "The tag list could not be stored (" +
+                                             steps.firstFailure() +
+                                             "). The edited list is used only until Outlook "
+                                             "closes.");
+    });
+  }
   // The explorer adopts the edited list even when storing it failed.
   steps([&] { raiseEvent("Save"); });
   unload();

@@ -22,7 +22,7 @@ class CheckingSystem : public sim::SimSystem {
   long regOpenKey(RegistryRoot root, const std::string& subKey, std::uint32_t options,
                   std::uint32_t access, platform::RegistryKey& key) override {
     EXPECT_EQ(options, 0u);
-    EXPECT_EQ(access, 0x2003Fu);
+    EXPECT_EQ(access, 0x20019u) << "KEY_READ, which a user who is no administrator is given";
     return SimSystem::regOpenKey(root, subKey, options, access, key);
   }
   long regQueryValue(platform::RegistryKey key, const std::string& name, std::uint32_t& type,

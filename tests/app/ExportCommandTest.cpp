@@ -107,5 +107,38 @@ TEST_F(ExportCommand, WorkbooksGoToTheOutputFolder) {
   EXPECT_THAT(linesOf(there.out).front(), HasSubstr("exported 2 Times"));
 }
 
+TEST_F(ExportCommand, ATimeWithMoreTextThanACellHoldsStaysInTheCalendarUnmarked) {
+  std::string description = "DESCRIPTION:" + std::string(40000, 'x');
+  for (std::size_t at = 74; at < description.size(); at += 76) description.insert(at, "\r\n ");
+  folder.write("long.ics",
+               "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//t//t//EN\r\n"
+               "BEGIN:VEVENT\r\nUID:short\r\nDTSTART:20261201T090000\r\nDURATION:PT1H\r\n"
+               "SUMMARY:Short\r\nDESCRIPTION:notes\r\nEND:VEVENT\r\n"
+               "BEGIN:VEVENT\r\nUID:long\r\nDTSTART:20261202T090000\r\nDURATION:PT1H\r\n"
+               "SUMMARY:Long\r\n" +
+                   description + "\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n");
+  const ProgramRun run = runQuillhour(
+      {"--mailbox", "long.ics", "--now", "2026-12-04 17:30:00", "export", "--from", "2026-11-30",
+       "--to", "2026-12-04", "--untagged", "--description", "--mark", "--delete"},
+      folder.path());
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_THAT(run.err,
+              HasSubstr("export step failed: Application-defined or object-defined error"));
+  EXPECT_THAT(run.err, Not(HasSubstr("no workbook")));
+  EXPECT_EQ(linesOf(run.out).back().rfind("calendar: long.ics written (0 changed, 1 deleted", 0),
+            0u)
+      << run.out;
+
+  const sim::XlsxBook book = sim::readXlsx(folder.file("Quillhour1.xlsx"));
+  const sim::XlsxSheet& data = book.sheet("Quillhour");
+  EXPECT_EQ(data.values.at("G4"), "notes");
+  EXPECT_EQ(data.values.at("D5"), "Long");
+  EXPECT_FALSE(data.values.count("G5")) << "Excel refused the description";
+  const std::string kept = readFile(folder.file("long.ics"));
+  EXPECT_EQ(kept.find("UID:short"), std::string::npos);
+  EXPECT_NE(kept.find("UID:long"), std::string::npos) << "never deleted without its text";
+  EXPECT_EQ(kept.find("X-QUILLHOUR"), std::string::npos) << "nor marked";
+}
+
 }  // namespace
 }  // namespace qh::app::testing

@@ -102,7 +102,7 @@ TEST_F(RunCommand, BadArgumentsAreNamed) {
                           "exported, minutes, description, mark, delete, diagram",
                           "<stdin>:4: no inspector window is open",
                           "<stdin>:5: \"everything\" is not one of: bar, inspector, log, tags, "
-                          "alerts, item",
+                          "settings, alerts, about, item",
                           "<stdin>:6: a quote is not closed", "<stdin>: 6 lines failed"));
 }
 

@@ -11,9 +11,11 @@
 namespace qh::app::testing {
 namespace {
 
+using ::testing::AllOf;
 using ::testing::Contains;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
+using ::testing::StartsWith;
 
 class SessionRoads : public OnExampleCalendar {};
 
@@ -51,15 +53,28 @@ TEST_F(SessionRoads, AnInspectorClosedWithoutSavingLeavesTheFileAlone) {
       "open fortnight-18@example.com\n"
       "pane choose-tag Atlas\n"
       "show inspector\n"
-      "inspector close\n",
+      "inspector close\n"
+      "show alerts\n",
       {"--answer", "cancel"});
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_THAT(linesOf(run.out),
               ElementsAre("inspector: \"Code review\"", "bar: visible", "tag box: \"\"",
                           "list: [\"Atlas\", \"Beacon\", \"Internal\", \"Support\"]",
                           "pane: visible", "pane tag box: \"Atlas\"",
-                          "pane list: [\"Atlas\", \"Beacon\", \"Internal\", \"Support\"]"));
+                          "pane list: [\"Atlas\", \"Beacon\", \"Internal\", \"Support\"]",
+                          "prompt: save changes to \"Code review\"? no",
+                          "Outlook: save changes to \"Code review\"? no"));
   EXPECT_THAT(folder.listing(), ElementsAre("calendar.ics"));
+}
+
+TEST_F(SessionRoads, ANewTimeClosedUntouchedIsNeitherAskedForNorAdded) {
+  const ProgramRun run = script(
+      "press New Time\n"
+      "inspector close\n"
+      "show alerts\n");
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, "");
+  EXPECT_THAT(folder.listing(), ElementsAre("calendar.ics")) << "nothing to write back";
 }
 
 TEST_F(SessionRoads, WithoutTaskPanesAnInspectorHasOnlyItsBar) {
@@ -81,16 +96,19 @@ TEST_F(SessionRoads, TheSettingsDialogEditsAndStoresTheTagList) {
       "settings type beta\n"
       "settings add\n"
       "settings select Beacon; Support\n"
+      "show settings\n"
       "settings delete\n"
       "settings save\n"
       "show tags\n"
       "show bar\n");
   ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_THAT(
-      linesOf(run.out),
-      ElementsAre("[Atlas]", "[beta]", "[Internal]", "[ProjectX]", "bar: visible", "tag box: \"\"",
-                  "list: [\"Atlas\", \"beta\", \"Internal\", \"ProjectX\"]",
-                  HasSubstr("1 changed, 0 deleted, 0 added")));
+  EXPECT_THAT(linesOf(run.out),
+              ElementsAre("settings list: [\"Atlas\", \"Beacon\", \"beta\", \"Internal\", "
+                          "\"ProjectX\", \"Support\"]",
+                          "selected: [\"Beacon\", \"Support\"]", "text: \"\"", "[Atlas]", "[beta]",
+                          "[Internal]", "[ProjectX]", "bar: visible", "tag box: \"\"",
+                          "list: [\"Atlas\", \"beta\", \"Internal\", \"ProjectX\"]",
+                          HasSubstr("1 changed, 0 deleted, 0 added")));
   EXPECT_THAT(readWithLibical(readFile(calendar))
                   .event("fortnight-settings@example.com")
                   .only("DESCRIPTION"),
@@ -108,14 +126,22 @@ TEST_F(SessionRoads, TheAboutBoxOpensItsLinksAndReportsAMissingSystemInfo) {
       "press About Quillhour\n"
       "about manual\n"
       "about sysinfo\n"
+      "show about\n"
       "about ok\n"
       "about web\n");
   EXPECT_EQ(run.status, 1);
   const auto lines = linesOf(run.out);
-  ASSERT_EQ(lines.size(), 2u) << run.out;
-  EXPECT_THAT(lines[0], HasSubstr("\\Quillhour User Manual.pdf"));
-  EXPECT_EQ(lines[1], "message box: Quillhour: System Information Is Unavailable At This Time");
-  EXPECT_THAT(run.err, HasSubstr("<stdin>:5: the About box (press About Quillhour) is not open"));
+  ASSERT_EQ(lines.size(), 18u) << run.out;
+  EXPECT_EQ(lines[0], "about: About Quillhour");
+  EXPECT_EQ(lines[1], "  title: Quillhour");
+  EXPECT_EQ(lines[2], "  version: Version 1.1.0");
+  EXPECT_THAT(lines[7], HasSubstr("  manual: Click here to open the User manual"));
+  // The shell found no manual beside the add-in, and the user hears so.
+  EXPECT_THAT(lines[8], AllOf(StartsWith("not opened: "),
+                              HasSubstr("\\Quillhour User Manual.pdf: the file was not found")));
+  EXPECT_EQ(lines[9], "message box: Quillhour: System Information Is Unavailable At This Time");
+  EXPECT_EQ(lines[10], lines[0]) << "show about prints the box again";
+  EXPECT_THAT(run.err, HasSubstr("<stdin>:6: the About box (press About Quillhour) is not open"));
 }
 
 }  // namespace

@@ -53,11 +53,11 @@ TEST(TagCommand, ACalendarThatCannotBeWrittenBackStaysAsItWas) {
   TestFolder folder;
   const std::string calendar = folder.exampleCalendar();
   const std::string original = readFile(calendar);
-  std::filesystem::create_directory(calendar + ".tmp");  // in the way of the new file
+  std::filesystem::create_directory(calendar + ".bak");  // in the way of the backup
   const ProgramRun run = runQuillhour(
       {"--mailbox", calendar, "tag", "Atlas", "fortnight-18@example.com"}, folder.path());
   EXPECT_EQ(run.status, 1);
-  EXPECT_THAT(run.err, ::testing::HasSubstr("was not written back"));
+  EXPECT_THAT(run.err, ::testing::HasSubstr("quillhour: the calendar was not written back"));
   EXPECT_EQ(readFile(calendar), original);
 }
 

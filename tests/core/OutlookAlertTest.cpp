@@ -51,6 +51,7 @@ TEST_F(OutlookAlert, WithoutAWorkingAssistantShowsTheSameQuestionInAMessageBox) 
     EXPECT_EQ(box.title, "Export Error");
     EXPECT_EQ(box.text, "Nothing found");
     EXPECT_EQ(box.buttons, platform::MessageButtons::OkCancel);
+    EXPECT_EQ(box.icon, platform::MessageIcon::Question) << "the Assistant's query icon";
   }
   EXPECT_TRUE(logMessages().empty()) << "the fallback is no failure";
 }
@@ -65,7 +66,10 @@ TEST_F(OutlookAlert, OnVersionNineShowsAMessageBoxOverTheLogWindow) {
   ASSERT_TRUE(logWindow());
   EXPECT_FALSE(system.forms().isVisible(*logWindow())) << "hidden again afterwards";
   EXPECT_TRUE(assistant().alerts().empty());
-  EXPECT_EQ(system.messageBoxes().at(0).buttons, platform::MessageButtons::OkCancel);
+  for (const sim::SimSystem::MessageBoxCall& box : system.messageBoxes()) {
+    EXPECT_EQ(box.buttons, platform::MessageButtons::OkCancel);
+    EXPECT_EQ(box.icon, platform::MessageIcon::None) << "a plain box, with no icon";
+  }
 }
 
 TEST_F(OutlookAlert, OnVersionNineALogWindowLeftOpenStaysOpenWithItsLines) {

@@ -74,6 +74,15 @@ TEST_F(ExportFailures, ATimeWhoseRowWasNotWrittenCompletelyGetsNoMarks) {
   EXPECT_TRUE(second->savedUserProperties().entries().empty());
 }
 
+TEST_F(ExportFailures, AnUnreadableSavedStillSavesTheMarks) {
+  second->failOn("Saved", "Saved is not available");
+  exportWith({"CheckNonTaggedItems", "CheckMarkExported"});
+  EXPECT_EQ(exportLog(), std::vector<std::string>{"ExportButton_Click:Saved is not available"});
+  EXPECT_NE(second->savedUserProperties().find("QuillhourExported"), nullptr)
+      << "a test that fails runs what it guards";
+  EXPECT_TRUE(second->saved());
+}
+
 TEST_F(ExportFailures, AFailingGetNextEndsTheSelectionAndTheRunGoesOn) {
   calendar().onItemsMade([](sim::outlook::Items& items) {
     if (items.holdsOwnList()) items.failOn("GetNext", "The collection went away", FaultMode::Once);
@@ -118,6 +127,20 @@ TEST_F(ExportFailures, AFailingDeleteIsLoggedAndThePassGoesOn) {
   EXPECT_FALSE(third->deleted());
   EXPECT_TRUE(second->deleted());
   EXPECT_TRUE(first->deleted());
+}
+
+TEST_F(ExportFailures, WithoutTheHandOverNoTimeIsDeletedAndTheMarksWaitForALaterRun) {
+  onExcelCreated = [](sim::ExcelApplication& excel) {
+    excel.failOn("Visible", "Excel is busy", FaultMode::Always,
+                 [](CallKind kind, const Args&) { return kind == CallKind::Put; });
+  };
+  exportWith({"CheckNonTaggedItems", "CheckDeleteAfter"});
+  EXPECT_EQ(exportLog(), std::vector<std::string>{"ExportButton_Click:Excel is busy"});
+  for (const auto& time : {first, second, third}) {
+    EXPECT_FALSE(time->deleted()) << "its row is in no workbook the user has";
+    EXPECT_NE(time->savedUserProperties().find("QuillhourDeleted"), nullptr);
+  }
+  EXPECT_EQ(calendar().restrictions().size(), 1u) << "no deletion pass";
 }
 
 TEST_F(ExportFailures, AFailingExcelStepIsLoggedAndTheWorkbookIsStillHandedOver) {

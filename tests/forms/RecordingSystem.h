@@ -25,6 +25,7 @@ class RecordingSystem : public platform::System {
   std::string timeSeparator() override { return ":"; }
   std::string amDesignator() override { return "AM"; }
   std::string pmDesignator() override { return "PM"; }
+  int compareText(const std::string& a, const std::string& b) override { return a.compare(b); }
   int messageBox(const std::string&, const std::string&, platform::MessageButtons,
                  platform::MessageIcon) override {
     return platform::kAnswerOk;

@@ -68,7 +68,7 @@ inline std::string show(Date d) {
 }
 
 inline CalendarStore openIn(const std::string& path, const std::string& zone = "Europe/Berlin") {
-  return CalendarStore(path, CalendarOptions{zone, [] { return std::time_t{1700000000}; }});
+  return CalendarStore(path, CalendarOptions{zone, [] { return std::time_t{1700000000}; }, {}});
 }
 
 // The text with the first occurrence of `from` (which must be there) replaced by `to`.

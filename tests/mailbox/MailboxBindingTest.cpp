@@ -174,7 +174,7 @@ TEST_F(MailboxBindingTest, AFileThatCannotBeReplacedStaysAsItWasAndTheChangesSta
   const auto plan = appointment("plan-1");
   plan->setValue("Categories", Variant("Atlas"));
   plan->save();
-  fs::create_directory(path_ + ".tmp");  // in the way of the new file
+  fs::create_directory(path_ + ".bak");  // in the way of the backup
   EXPECT_THROW(binding_.writeBack(), CalendarError);
   EXPECT_EQ(file(), crlf(kWeek));
   EXPECT_EQ(binding_.pending().changed, 1);

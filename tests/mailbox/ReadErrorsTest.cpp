@@ -91,7 +91,7 @@ TEST(ReadErrors, UnknownLocalZone) {
   TempFolder folder;
   const std::string path = folder.write("c.ics", crlf("BEGIN:VCALENDAR\nEND:VCALENDAR\n"));
   try {
-    CalendarStore(path, CalendarOptions{"Mars/Base", {}});
+    CalendarStore(path, CalendarOptions{"Mars/Base", {}, {}});
     FAIL() << "no error";
   } catch (const Error& e) {
     EXPECT_EQ(e.description(), "unknown time zone 'Mars/Base'");

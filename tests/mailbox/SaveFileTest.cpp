@@ -27,7 +27,9 @@ TEST(SaveFile, KeepsThePreviousFileAsBackup) {
   entries[0].subject = "Changed twice";
   store.save(entries);
   EXPECT_EQ(readFile(path + ".bak"), second);
-  EXPECT_FALSE(fs::exists(path + ".tmp"));
+  // The backup is a file of its own, not a second name of the replaced one.
+  EXPECT_EQ(fs::hard_link_count(path), 1u);
+  EXPECT_EQ(fs::hard_link_count(path + ".bak"), 1u);
 }
 
 TEST(SaveFile, KeepsTheFilesPermissions) {
@@ -47,7 +49,7 @@ TEST(SaveFile, WhenTheNewFileCannotBeWrittenTheOldOneStays) {
   const std::string original = crlf(kGoogleSample);
   const std::string path = folder.write("c.ics", original);
   CalendarStore store = openIn(path);
-  fs::create_directory(path + ".tmp");  // in the way, for any user, root included
+  fs::create_directory(path + ".bak");  // in the way, for any user, root included
   auto entries = store.entries();
   entries[0].subject = "Lost";
   try {
@@ -56,12 +58,14 @@ TEST(SaveFile, WhenTheNewFileCannotBeWrittenTheOldOneStays) {
   } catch (const CalendarError& e) {
     EXPECT_EQ(e.kind(), CalendarError::Kind::Write);
     EXPECT_EQ(e.code(), 75);
-    EXPECT_EQ(e.description(), path + ": cannot write " + path + ".tmp (Is a directory)");
+    EXPECT_EQ(e.description(),
+              path + ": cannot keep the previous file as " + path + ".bak (Is a directory)");
   }
   EXPECT_EQ(readFile(path), original);
-  EXPECT_FALSE(fs::exists(path + ".bak"));
-  // The store still describes the file as it is; the next save works.
-  fs::remove(path + ".tmp");
+  // Nothing but the file and what was in the way is left; the store still describes the file
+  // as it is; the next save works.
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder.path("")), fs::directory_iterator()), 2);
+  fs::remove(path + ".bak");
   EXPECT_EQ(store.entries()[0].subject, "Customer call");
   store.save(entries);
   EXPECT_EQ(openIn(path).entries()[0].subject, "Lost");

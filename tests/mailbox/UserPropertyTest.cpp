@@ -6,7 +6,7 @@
 namespace qh::sim::mailbox::testing {
 namespace {
 
-std::string calendarWith(const std::string& eventLines) {
+std::string calendarWithAlarm(const std::string& eventLines) {
   return crlf(
       "BEGIN:VCALENDAR\nVERSION:2.0\nBEGIN:VEVENT\nUID:u\nDTSTART:20240115T080000Z\n" + eventLines +
       "BEGIN:VALARM\nTRIGGER:-PT5M\nACTION:DISPLAY\nX-QUILLHOUR-Alarm:not the event's\nEND:VALARM\n"
@@ -22,7 +22,7 @@ const UserProperty* find(const CalendarEntry& e, const std::string& name) {
 TEST(UserProperties, ReadWithTheirTypes) {
   TempFolder folder;
   const std::string path = folder.write(
-      "c.ics", calendarWith("X-QUILLHOUR-QuillhourExported;VALUE=DATE-TIME:20261206T091500Z\n"
+      "c.ics", calendarWithAlarm("X-QUILLHOUR-QuillhourExported;VALUE=DATE-TIME:20261206T091500Z\n"
                             "X-QUILLHOUR-QuillhourDeleted;VALUE=BOOLEAN:TRUE\n"
                             "X-QUILLHOUR-Hours;VALUE=FLOAT:1.25\n"
                             "X-QUILLHOUR-Count;VALUE=INTEGER:-3\n"
@@ -47,7 +47,7 @@ TEST(UserProperties, ReadWithTheirTypes) {
 TEST(UserProperties, ValuesThatDoNotFitTheirTypeAreReadAsTextWithAWarning) {
   TempFolder folder;
   const std::string path =
-      folder.write("c.ics", calendarWith("X-QUILLHOUR-Flag;VALUE=BOOLEAN:maybe\n"));
+      folder.write("c.ics", calendarWithAlarm("X-QUILLHOUR-Flag;VALUE=BOOLEAN:maybe\n"));
   const CalendarStore store = openIn(path);
   const CalendarEntry e = store.entries().at(0);
   const UserProperty* flag = find(e, "Flag");
@@ -61,7 +61,7 @@ TEST(UserProperties, ValuesThatDoNotFitTheirTypeAreReadAsTextWithAWarning) {
 
 TEST(UserProperties, MarksOfAnExportRoundTrip) {
   TempFolder folder;
-  const std::string original = calendarWith("SUMMARY:Time\n");
+  const std::string original = calendarWithAlarm("SUMMARY:Time\n");
   const std::string path = folder.write("c.ics", original);
   CalendarStore store = openIn(path);
   auto entries = store.entries();
@@ -103,7 +103,7 @@ TEST(UserProperties, MarksOfAnExportRoundTrip) {
 TEST(UserProperties, OverwritingAMarkReplacesItsLineInPlace) {
   TempFolder folder;
   const std::string original =
-      calendarWith("X-quillhour-QuillhourExported;VALUE=DATE-TIME:20240101T000000Z\nSUMMARY:T\n");
+      calendarWithAlarm("X-quillhour-QuillhourExported;VALUE=DATE-TIME:20240101T000000Z\nSUMMARY:T\n");
   const std::string path = folder.write("c.ics", original);
   CalendarStore store = openIn(path);
   auto entries = store.entries();
@@ -119,7 +119,7 @@ TEST(UserProperties, OverwritingAMarkReplacesItsLineInPlace) {
 
 TEST(UserProperties, ThatCannotBeStoredAreRefusedBeforeAnythingIsWritten) {
   TempFolder folder;
-  const std::string original = calendarWith("");
+  const std::string original = calendarWithAlarm("");
   const std::string path = folder.write("c.ics", original);
   CalendarStore store = openIn(path);
 

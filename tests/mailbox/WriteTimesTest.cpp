@@ -45,6 +45,7 @@ TEST_F(WriteTimes, AllDayOnAndOff) {
   const std::string google = crlf(kGoogleSample);
   const std::string allDay = afterSaving(google, [](auto& e) {
     e[0].allDayEvent = true;
+    e[0].start = e[0].start.dateOnly();
     e[0].durationMinutes = 2 * 1440;
   });
   EXPECT_EQ(allDay,
@@ -70,6 +71,20 @@ TEST_F(WriteTimes, AllDayOnAndOff) {
   EXPECT_FALSE(again[1].allDayEvent);
   EXPECT_EQ(show(again[1].start), "2024-03-20 10:00:00");
   EXPECT_EQ(again[1].durationMinutes, 30);
+
+  // Still flagged all-day but given hours, or a length of part of a day: DATE values would
+  // drop them, so the times are written, and read back as they were given.
+  for (const auto& [start, minutes] :
+       {std::pair{Date::fromParts(2024, 3, 20, 10, 0), 1440}, {Date::fromParts(2024, 3, 20), 90}}) {
+    afterSaving(outlook, [&](auto& e) {
+      e[1].start = start;
+      e[1].durationMinutes = minutes;
+    });
+    const auto read = reread();
+    EXPECT_FALSE(read[1].allDayEvent);
+    EXPECT_EQ(show(read[1].start), show(start));
+    EXPECT_EQ(read[1].durationMinutes, minutes);
+  }
 }
 
 TEST_F(WriteTimes, OutlooksAllDayFlagGoesWithTheAllDay) {

@@ -11,7 +11,6 @@ using Tags = std::vector<std::string>;
 using sim::outlook::ItemWindow;
 
 constexpr const char* kAddTag = "cInspector:AddCommandBar:";
-const std::string kNotSet = "Object variable not set";
 
 class InspectorBar : public TagSettingsTest {
  protected:

@@ -12,8 +12,6 @@ using Tags = std::vector<std::string>;
 using sim::CustomTaskPane;
 using sim::outlook::ItemWindow;
 
-const std::string kNotSet = "Object variable not set";
-
 // Stands between the add-in and the host's task-pane factory, so that a test can act on each
 // new pane before the add-in gets it (record its calls, make members fail).
 class PaneFactoryProxy : public Object {

@@ -9,7 +9,6 @@ using Tags = std::vector<std::string>;
 using SettingsFailure = TagSettingsTest;
 
 constexpr const char* kSaveTag = "SettingsForm:Save_Click:";
-const std::string kNotSet = "Object variable not set";
 
 // Opens the settings dialog on a started add-in, adds one tag and leaves the log empty.
 class SettingsSaving : public TagSettingsTest {
@@ -46,6 +45,7 @@ TEST_F(SettingsSaving, AnUnreachableCalendarCountsAsNoItemSoASecondOneIsCreated)
   EXPECT_EQ(stored->savedValue("Body").toString(), "Admin");
   EXPECT_EQ(settingsItems().back()->savedValue("Body").toString(), "Admin; Support");
   EXPECT_EQ(tagBoxEntries(*explorer), (Tags{"Admin", "Support"}));
+  EXPECT_TRUE(outlook().assistant().alerts().empty()) << "the list was stored";
 }
 
 TEST_F(SettingsSaving, AFailedFindAlsoCreatesANewItem) {
@@ -70,6 +70,27 @@ TEST_F(SettingsSaving, AnItemThatCannotBeCreatedLogsEveryStepYetTheWindowAdoptsT
   EXPECT_TRUE(settingsItems().empty());
   EXPECT_EQ(tagBoxEntries(*explorer), Tags{"Support"});
   EXPECT_FALSE(system().forms().find(kSettingsCaption)) << "the dialog is unloaded all the same";
+  // The user is told that the list was not stored, and why.
+  ASSERT_EQ(outlook().assistant().alerts().size(), 1u);
+  EXPECT_EQ(outlook().assistant().alerts()[0].title, "Quillhour");
+  EXPECT_EQ(outlook().assistant().alerts()[0].text,
+            "The tag list could not be stored (Out of memory.). The edited list is used only "
+            "until Outlook closes.");
+}
+
+TEST_F(SettingsSaving, AFailedSaveIsAlertedAndTheStoredListStays) {
+  auto stored = seedSettings("Admin");
+  openAndAdd("Support");
+  stored->failOn("Close", "The item is read-only.");
+  press(*dialog, "Save");
+
+  EXPECT_EQ(errorLines(), Tags{kSaveTag + std::string("The item is read-only.")});
+  EXPECT_EQ(stored->savedValue("Body").toString(), "Admin");
+  ASSERT_EQ(outlook().assistant().alerts().size(), 1u);
+  EXPECT_EQ(outlook().assistant().alerts()[0].text,
+            "The tag list could not be stored (The item is read-only.). The edited list is used "
+            "only until Outlook closes.");
+  EXPECT_EQ(tagBoxEntries(*explorer), (Tags{"Admin", "Support"}));
 }
 
 TEST_F(SettingsSaving, ATagBoxThatCannotBeRefilledIsLoggedAndTheListIsStillAdopted) {

@@ -179,5 +179,18 @@ TEST_F(SettingsRoad, ADialogOutlivingItsWindowStillSavesAndNobodyIsTold) {
       << "the add-in's list changes only through the window that opened the dialog";
 }
 
+TEST_F(SettingsRoad, TheListSortsLettersWithAccentsAsTheUsersLocaleDoes) {
+  seedSettings("zeta; Éclair; apple");
+  auto explorer = outlook().openExplorer(calendar());
+  startAddin();
+  Ref<Object> dialog = openSettings(*explorer);
+  ASSERT_TRUE(dialog);
+  typeTag(*dialog, "Ärger");
+  typeTag(*dialog, "éclair");
+  typeTag(*dialog, "Zander");
+  // "É" and "é" are one letter in two cases: the later one goes after the earlier.
+  EXPECT_EQ(dialogList(*dialog), (Tags{"apple", "Ärger", "Éclair", "éclair", "Zander", "zeta"}));
+}
+
 }  // namespace
 }  // namespace qh::testing

@@ -89,6 +89,21 @@ TEST_F(ItemSaving, CloseWithSaveStoresANewItemInTheDefaultFolderOfItsKind) {
   EXPECT_EQ(outlook.folder(kFolderContacts).items().size(), 1u);
 }
 
+TEST_F(ItemSaving, ANewItemNeverChangedClosesWithoutAPromptAndStaysUnsaved) {
+  Ref<Object> untouched = newAppointment();
+  untouched->call("Close", static_cast<int>(SaveMode::Prompt));
+  EXPECT_TRUE(outlook.calendar().items().empty());
+  EXPECT_TRUE(outlook.application().savePrompts().empty());
+
+  Ref<Object> typed = newAppointment();
+  typed->put("Subject", "Design review");
+  typed->call("Close", static_cast<int>(SaveMode::Prompt));
+  ASSERT_EQ(outlook.application().savePrompts().size(), 1u);
+  EXPECT_EQ(outlook.application().savePrompts()[0].subject, "Design review");
+  EXPECT_TRUE(outlook.application().savePrompts()[0].saved);
+  EXPECT_EQ(outlook.calendar().items().size(), 1u);
+}
+
 TEST_F(ItemSaving, ItemsAddFilesTheNewItemInItsOwnFolder) {
   Folder& archive = outlook.addFolder(outlook.nameSpace().root(), "Archive");
   Ref<Object> item = Ref<Object>(&archive)->getObject("Items")->getObject("Add");

@@ -87,6 +87,30 @@ TEST(SimSystem, AnswersTheValuesATestSets) {
   EXPECT_EQ(system.moduleFolder(), "/opt/quillhour");
 }
 
+TEST(SimSystem, LetsAUserWhoIsNoAdministratorReadTheMachinesKeysButNotChangeThem) {
+  SimSystem system;
+  using platform::RegistryRoot;
+  system.registry().setString(RegistryRoot::LocalMachine, "SOFTWARE\\Tools", "PATH", "C:\\t.exe");
+  system.registry().setString(RegistryRoot::CurrentUser, "Software\\Tools", "PATH", "C:\\t.exe");
+  platform::RegistryKey key = 1;
+  for (std::uint32_t access : {0x2003Fu, 0x20006u, 0xF003Fu, 0x10000u, 0x20002u}) {
+    EXPECT_EQ(system.regOpenKey(RegistryRoot::LocalMachine, "SOFTWARE\\Tools", 0, access, key),
+              SimSystem::kAccessDenied)
+        << std::hex << access;
+    EXPECT_EQ(key, 0u);
+  }
+  for (std::uint32_t access : {0x20019u, 0x1u, 0x20000u}) {
+    ASSERT_EQ(system.regOpenKey(RegistryRoot::LocalMachine, "SOFTWARE\\Tools", 0, access, key),
+              platform::kRegSuccess)
+        << std::hex << access;
+    system.regCloseKey(key);
+  }
+  // The user's own keys open for changes.
+  ASSERT_EQ(system.regOpenKey(RegistryRoot::CurrentUser, "Software\\Tools", 0, 0x2003F, key),
+            platform::kRegSuccess);
+  system.regCloseKey(key);
+}
+
 TEST(SimSystem, CannotCreateObjectsOfUnregisteredClasses) {
   SimSystem system;
   try {

@@ -45,6 +45,19 @@ TEST_F(ExcelCells, TextIsReadAsExcelReadsTyping) {
   EXPECT_EQ(cell(7, 1)->get("Value"), Variant("="));
 }
 
+TEST_F(ExcelCells, ACellTakesAtMost32767UnitsOfTextAndKeepsItsValueOtherwise) {
+  set(1, 1, std::string(32767, 'x'));
+  set(2, 1, "kept");
+  // 16,384 characters beyond the basic plane are 32,768 UTF-16 units.
+  std::string pairs;
+  for (int i = 0; i < 16384; ++i) pairs += "\xF0\x9F\x98\x80";
+  EXPECT_THROW(set(2, 1, pairs), Error);
+  EXPECT_THROW(set(2, 1, "'" + std::string(32768, 'x')), Error);
+
+  EXPECT_EQ(cell(1, 1)->get("Value").asString().size(), 32767u);
+  EXPECT_EQ(cell(2, 1)->get("Value"), Variant("kept"));
+}
+
 TEST_F(ExcelCells, ValuesKeepTheirKindAndEmptyTextClears) {
   const Date start = Date::fromParts(2026, 11, 30, 9, 15);
   set(4, 3, start);

@@ -9,6 +9,9 @@
 
 namespace qh::testing {
 
+// The description of the error a call on an empty object reference raises.
+inline const std::string kNotSet = "Object variable not set";
+
 // Whether a log message is one of the add-in's fixed trace texts rather than an error line.
 inline bool isTrace(std::string_view message) {
   static const std::string_view kTraces[] = {

@@ -34,6 +34,24 @@ TEST_F(DispatchObjectTest, EachKindOfCallUsesItsFlagsAndTheDefaultMemberIsDispid
   EXPECT_EQ(host.calls[3].id, DISPID_VALUE);
 }
 
+TEST_F(DispatchObjectTest, EveryLookUpAndCallIsInTheEnglishLocale) {
+  // A member that is a property when called, and takes objects only by value.
+  host.handler = [](const RecordingDispatch::Call& call, DISPPARAMS&, VARIANT*, EXCEPINFO*) {
+    return call.id == 9 && (call.flags == DISPATCH_METHOD || call.flags == DISPATCH_PROPERTYPUTREF)
+               ? DISP_E_MEMBERNOTFOUND
+               : S_OK;
+  };
+  object->get("Subject");
+  object->call("Save");
+  object->call("Parent");
+  object->put("Subject", Variant("New Time"));
+  object->put("Parent", Variant(Ref<Object>(makeRef<SampleObject>())));
+  object->get("");
+  EXPECT_EQ(host.nameLookups, 3);
+  ASSERT_EQ(host.calls.size(), 8u) << "every kind of call and both fallbacks";
+  EXPECT_EQ(host.locales, std::vector<LCID>(3 + 8, 1033));
+}
+
 TEST_F(DispatchObjectTest, ACallOfAPropertyIsRepeatedAsAGet) {
   host.handler = [](const RecordingDispatch::Call& call, DISPPARAMS&, VARIANT* result, EXCEPINFO*) {
     if (call.flags == DISPATCH_METHOD) return DISP_E_MEMBERNOTFOUND;

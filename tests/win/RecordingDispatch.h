@@ -11,7 +11,8 @@ namespace qh::win::test {
 
 // An IDispatch that stands for a host object with a fixed member table. It records each
 // Invoke as it arrived (DISPID, flags, the argument types in rgvarg order, the named
-// arguments) and lets the test answer it. References are counted, never freed.
+// arguments), the locale of every name look-up and call, and lets the test answer it.
+// References are counted, never freed.
 class RecordingDispatch : public CountingDispatch {
  public:
   struct Call {
@@ -26,11 +27,13 @@ class RecordingDispatch : public CountingDispatch {
   std::map<std::wstring, DISPID> members;  // compared as given: tests spell names as asked
   int nameLookups = 0;
   std::vector<Call> calls;
+  std::vector<LCID> locales;  // of GetIDsOfNames and Invoke, in order
   Handler handler = [](const Call&, DISPPARAMS&, VARIANT*, EXCEPINFO*) { return S_OK; };
 
-  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* names, UINT, LCID,
+  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* names, UINT, LCID locale,
                                           DISPID* ids) noexcept override {
     ++nameLookups;
+    locales.push_back(locale);
     auto it = members.find(names[0]);
     if (it == members.end()) {
       ids[0] = DISPID_UNKNOWN;
@@ -40,8 +43,9 @@ class RecordingDispatch : public CountingDispatch {
     return S_OK;
   }
 
-  HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params,
+  HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID locale, WORD flags, DISPPARAMS* params,
                                    VARIANT* result, EXCEPINFO* info, UINT*) noexcept override {
+    locales.push_back(locale);
     Call call{id, flags, {}, {}};
     for (UINT i = 0; i < params->cArgs; ++i) call.types.push_back(V_VT(&params->rgvarg[i]));
     for (UINT i = 0; i < params->cNamedArgs; ++i)

@@ -55,6 +55,9 @@ TEST_P(SystemProxyTest, TheClockAndTheRegionalFormatsAreTheOtherSide) {
   EXPECT_EQ(proxy.timeSeparator(), sim.timeSeparator());
   EXPECT_EQ(proxy.amDesignator(), sim.amDesignator());
   EXPECT_EQ(proxy.pmDesignator(), sim.pmDesignator());
+  // Words in the order of the locale, letter case not counting.
+  EXPECT_LT(proxy.compareText("\xC3\x84rger", "zeta"), 0);
+  EXPECT_EQ(proxy.compareText("\xC3\x89clair", "\xC3\xA9clair"), 0);
   sim.setModuleFolder("C:\\Program Files\\Quillhour");
   EXPECT_EQ(proxy.moduleFolder(), "C:\\Program Files\\Quillhour");
 }

@@ -5,6 +5,7 @@
 #include <ctime>
 
 #include "automation/Error.h"
+#include "hosts/win/automation/WideText.h"
 #include "tests/win/SampleObject.h"
 
 namespace qh::win::test {
@@ -28,7 +29,7 @@ class Win32SystemTest : public ::testing::Test {
   // Reads a value the way the About box does: a 1024-byte buffer, then cut to the size.
   std::string read(const std::string& subKey, const std::string& name, std::uint32_t& type) {
     RegistryKey key = 0;
-    EXPECT_EQ(system.regOpenKey(RegistryRoot::CurrentUser, subKey, 0, 0x2003F, key), 0);
+    EXPECT_EQ(system.regOpenKey(RegistryRoot::CurrentUser, subKey, 0, 0x20019, key), 0);
     std::uint8_t buffer[1024] = {};
     std::uint32_t size = sizeof buffer;
     EXPECT_EQ(system.regQueryValue(key, name, type, buffer, size), 0);
@@ -75,6 +76,45 @@ TEST_F(Win32SystemTest, AQueryTooSmallAnswersMoreDataAndTheSizeNeeded) {
   EXPECT_EQ(system.regQueryValue(key, "PATH", type, nullptr, size), 0);
   EXPECT_EQ(size, 16u);
   EXPECT_EQ(system.regQueryValue(key, "Missing", type, nullptr, size), platform::kRegFileNotFound);
+  system.regCloseKey(key);
+}
+
+// A letter beyond ASCII that the ANSI code page has, so that the A function gives it as it is.
+std::wstring letterOfTheAnsiCodePage() {
+  for (const wchar_t* letter : {L"\u00F6", L"\u0436", L"\u03A9", L"\u65E5"}) {
+    BOOL lost = FALSE;
+    char ansi[8];
+    if (WideCharToMultiByte(CP_ACP, 0, letter, 1, ansi, sizeof ansi, nullptr, &lost) > 0 && !lost)
+      return letter;
+  }
+  return {};
+}
+
+TEST_F(Win32SystemTest, TextComesBackAsUtf8AndMustFitTheBufferInThatForm) {
+  const std::wstring letter = letterOfTheAnsiCodePage();
+  ASSERT_FALSE(letter.empty()) << "code page " << GetACP();
+  const std::string utf8 = narrow(letter);
+  ASSERT_GT(utf8.size(), 1u);
+  const std::string path = "C:\\Zubeh" + utf8 + "r\\msinfo32.exe";
+  ASSERT_EQ(system.regSetValue(RegistryRoot::CurrentUser, ownKey, "PATH", platform::kRegSz, path),
+            0);
+  std::uint32_t type = 0;
+  EXPECT_EQ(read(ownKey, "PATH", type), path + '\0');
+
+  // Fits 1024 bytes in the ANSI code page, not in UTF-8: no text cut short.
+  std::string longText;
+  while (longText.size() < 1024) longText += utf8;
+  ASSERT_EQ(
+      system.regSetValue(RegistryRoot::CurrentUser, ownKey, "Long", platform::kRegSz, longText), 0);
+  RegistryKey key = 0;
+  ASSERT_EQ(system.regOpenKey(RegistryRoot::CurrentUser, ownKey, 0, 0x20019, key), 0);
+  std::uint8_t buffer[1024] = {};
+  std::uint32_t size = sizeof buffer;
+  EXPECT_EQ(system.regQueryValue(key, "Long", type, buffer, size), platform::kRegMoreData);
+  EXPECT_EQ(size, longText.size() + 1);
+  size = 0;
+  EXPECT_EQ(system.regQueryValue(key, "Long", type, nullptr, size), 0);
+  EXPECT_EQ(size, longText.size() + 1);
   system.regCloseKey(key);
 }
 

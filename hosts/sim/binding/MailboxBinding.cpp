@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <functional>
+#include <string_view>
+#include <unordered_map>
 
 #include "hosts/sim/binding/AppointmentEntries.h"
 
@@ -10,11 +12,25 @@ namespace qh::sim {
 MailboxBinding::MailboxBinding(mailbox::CalendarStore store, outlook::Folder& calendar)
     : store_(std::move(store)), calendar_(&calendar) {
   const std::vector<mailbox::ComponentHandle> components = store_.components();
-  std::vector<Ref<outlook::AppointmentItem>> items;
-  items.reserve(components.size());
-  for (const mailbox::ComponentHandle& component : components)
-    items.push_back(
-        calendar.addAppointment(binding::fieldsOf(mailbox::CalendarStore::asRead(component))));
+  // An override (RECURRENCE-ID) belongs to the series of its UID, when the file holds it.
+  std::unordered_map<std::string_view, std::size_t> masters;
+  for (std::size_t i = 0; i < components.size(); ++i) {
+    const mailbox::CalendarEntry& entry = mailbox::CalendarStore::asRead(components[i]);
+    if (entry.recurrenceId.empty()) masters.emplace(entry.uid, i);
+  }
+  std::vector<Ref<outlook::AppointmentItem>> items(components.size());
+  std::vector<std::size_t> overrides;
+  for (std::size_t i = 0; i < components.size(); ++i) {
+    const mailbox::CalendarEntry& entry = mailbox::CalendarStore::asRead(components[i]);
+    if (!entry.recurrenceId.empty() && masters.count(entry.uid))
+      overrides.push_back(i);
+    else
+      items[i] = calendar.addAppointment(binding::fieldsOf(entry));
+  }
+  for (std::size_t i : overrides) {
+    const mailbox::CalendarEntry& entry = mailbox::CalendarStore::asRead(components[i]);
+    items[i] = items[masters.at(entry.uid)]->addException(binding::fieldsOf(entry));
+  }
   bind(items, components);
 }
 
@@ -33,15 +49,21 @@ void MailboxBinding::bind(const std::vector<Ref<outlook::AppointmentItem>>& item
 
 template <class Visit>
 void MailboxBinding::forEachAppointment(Visit&& visit) const {
-  for (const Ref<outlook::Item>& item : calendar_->items()) {
-    auto* appointment = dynamic_cast<outlook::AppointmentItem*>(item.get());
-    if (!appointment || appointment->deleted()) continue;
-    const outlook::Item* key = appointment;
+  auto visitOne = [&](outlook::AppointmentItem& appointment) {
+    const outlook::Item* key = &appointment;
     const auto found = std::lower_bound(
         index_.begin(), index_.end(), key,
         [](const auto& entry, const outlook::Item* k) { return std::less<>()(entry.first, k); });
     const bool bound = found != index_.end() && found->first == key;
-    visit(*appointment, bound ? &bound_[found->second] : nullptr);
+    visit(appointment, bound ? &bound_[found->second] : nullptr);
+  };
+  for (const Ref<outlook::Item>& item : calendar_->items()) {
+    auto* appointment = dynamic_cast<outlook::AppointmentItem*>(item.get());
+    if (!appointment || appointment->deleted()) continue;
+    visitOne(*appointment);
+    // A series' exceptions go with it; deleting the series deletes them.
+    for (const Ref<outlook::AppointmentItem>& exception : appointment->exceptions())
+      visitOne(*exception);
   }
 }
 

@@ -22,14 +22,18 @@ struct MailboxChanges {
 
 // A user's calendar file as the default calendar folder of the simulated Outlook. Binding files
 // one stored appointment per VEVENT in the folder, its EntryID the entry's key (UID, with the
-// RECURRENCE-ID of an exception). writeBack puts the folder's saved state back into the file:
-// appointments whose saved values changed are patched, those no longer in the folder are
-// removed, and those that came into it are added. Unsaved changes never reach the file.
+// RECURRENCE-ID of an exception); an override of a series the file holds becomes an exception
+// of that series' appointment, as Outlook keeps it, and no item of the folder. writeBack puts the
+// folder's saved state back into the file: appointments whose saved values changed are patched,
+// those no longer in the folder are removed, and those that came into it are added. Unsaved changes
+// never reach the file.
 class MailboxBinding {
  public:
   MailboxBinding(mailbox::CalendarStore store, outlook::Folder& calendar);
 
   const std::string& path() const { return store_.path(); }
+  std::string backupPath() const { return store_.backupPath(); }
+  bool writable() const { return store_.writable(); }
   const std::vector<std::string>& warnings() const { return store_.warnings(); }
   // The appointments the file held when it was bound or last written.
   std::size_t size() const { return bound_.size(); }

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "hosts/sim/core/CallTap.h"
+
 namespace qh::sim {
 
 SimObject::Diagnostics& SimObject::diagnostics() {
@@ -44,11 +46,16 @@ void SimObject::raiseInjectedFault(std::string_view name, CallKind kind, const A
 }
 
 Variant SimObject::invoke(std::string_view name, CallKind kind, Args& args) {
+  CallTap* tap = CallTap::current();
+  if (tap) tap->before(*this, name, kind, args);
   if (diagnostics_) {
     if (diagnostics_->recording) diagnostics_->calls.push_back(describeCall(name, kind, args));
     if (!diagnostics_->faults.empty()) raiseInjectedFault(name, kind, args);
   }
-  return dispatch(name, kind, args);
+  if (!tap) return dispatch(name, kind, args);
+  Variant result = dispatch(name, kind, args);
+  tap->after(*this, name, kind, result);
+  return result;
 }
 
 std::string describeValue(const Variant& v) {

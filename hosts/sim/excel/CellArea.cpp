@@ -113,13 +113,28 @@ long long CellArea::cellCount() const {
 }
 
 std::string CellArea::address() const {
-  auto one = [](int row, int column) {
-    return "$" + columnLetters(column) + "$" + std::to_string(row);
-  };
-  if (isEntireColumns()) return "$" + columnLetters(left) + ":$" + columnLetters(right);
-  if (isEntireRows()) return "$" + std::to_string(top) + ":$" + std::to_string(bottom);
-  if (top == bottom && left == right) return one(top, left);
-  return one(top, left) + ":" + one(bottom, right);
+  // Built by appending: GCC 12 warns (-Wrestrict) on "$" + a temporary string.
+  std::string out;
+  auto column = [&out](int c) { out.append("$").append(columnLetters(c)); };
+  auto row = [&out](int r) { out.append("$").append(std::to_string(r)); };
+  if (isEntireColumns()) {
+    column(left);
+    out.append(":");
+    column(right);
+  } else if (isEntireRows()) {
+    row(top);
+    out.append(":");
+    row(bottom);
+  } else {
+    column(left);
+    row(top);
+    if (top != bottom || left != right) {
+      out.append(":");
+      column(right);
+      row(bottom);
+    }
+  }
+  return out;
 }
 
 std::optional<SheetReference> SheetReference::parse(std::string_view text) {

@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "automation/Object.h"
+#include "hosts/sim/excel/ExcelErrors.h"
 
 namespace qh::sim {
 namespace {
@@ -25,6 +26,24 @@ std::string formatNumber(double v) {
   char buf[32];
   std::snprintf(buf, sizeof buf, "%.15G", v);
   return buf;
+}
+
+// Excel's limit on the text of one cell, counted in UTF-16 units as Excel counts.
+constexpr std::size_t kMaxCellText = 32767;
+
+std::size_t utf16Units(std::string_view utf8) {
+  std::size_t units = 0;
+  for (const unsigned char c : utf8) {
+    if ((c & 0xC0) != 0x80) ++units;  // a character begins
+    if (c >= 0xF0) ++units;           // beyond the basic plane: a surrogate pair
+  }
+  return units;
+}
+
+// Longer text is refused, as Excel refuses it; the cell keeps what it held.
+CellValue checkedText(CellValue text) {
+  if (utf16Units(text.text) > kMaxCellText) throw objectDefinedError();
+  return text;
 }
 
 }  // namespace
@@ -73,14 +92,14 @@ CellValue CellValue::fromAssigned(const Variant& v) {
   const std::string& s = v.asString();
   if (s.empty()) return {};
   if (s.front() == '\'') {
-    CellValue text = ofText(s.substr(1));
+    CellValue text = checkedText(ofText(s.substr(1)));
     text.quotePrefix = true;
     return text;
   }
   if (s.size() > 1 && s.front() == '=') return ofFormula(s);
   double number = 0;
   if (readsAsNumber(s, number)) return ofNumber(number);
-  return ofText(s);
+  return checkedText(ofText(s));
 }
 
 Variant CellValue::toVariant() const {

@@ -7,7 +7,6 @@
 #include "hosts/sim/excel/Worksheet.h"
 
 namespace qh::sim {
-
 Range::Range(Ref<Worksheet> sheet, CellArea area) : sheet_(std::move(sheet)), area_(area) {}
 
 const DispatchTable<Range>& Range::table() {

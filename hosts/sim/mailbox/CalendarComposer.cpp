@@ -33,9 +33,14 @@ std::string utcStamp(std::time_t now) {
 std::string withLineEnding(std::string_view crlfText, const std::string& lineEnding) {
   if (lineEnding == "\r\n") return std::string(crlfText);
   std::string out;
-  for (std::size_t i = 0; i < crlfText.size(); ++i)
-    if (!(crlfText[i] == '\r' && i + 1 < crlfText.size() && crlfText[i + 1] == '\n'))
+  for (std::size_t i = 0; i < crlfText.size(); ++i) {
+    if (crlfText[i] == '\r' && i + 1 < crlfText.size() && crlfText[i + 1] == '\n') {
+      out += lineEnding;
+      ++i;
+    } else {
       out += crlfText[i];
+    }
+  }
   return out;
 }
 
@@ -59,7 +64,9 @@ class CalendarComposer::Composition {
 
   ComposedCalendar run() {
     matchEntries();
+    texts_.reserve(doc_.components().size());
     for (const auto& component : doc_.components()) texts_.push_back(textOf(*component));
+    out_.text.reserve(doc_.text().size() + doc_.text().size() / 16);
     for (std::size_t i = 0; i < entries_.size(); ++i)
       if (!entries_[i].component) created_.push_back({i, newText(entries_[i])});
     emit();
@@ -93,13 +100,21 @@ class CalendarComposer::Composition {
     }
   }
 
-  std::optional<std::string> textOf(const StoredComponent& stored) {
+  // What becomes of a component: left out (deleted), kept byte for byte, or patched.
+  struct NewText {
+    bool kept = false;
+    std::optional<std::string> patched;
+    bool present() const { return kept || patched; }
+  };
+
+  NewText textOf(const StoredComponent& stored) {
+    if (!stored.isTime) return {true, {}};  // no appointment: kept as it is
     const auto entry = entryOf_.find(&stored);
-    if (entry == entryOf_.end()) return std::nullopt;  // deleted
+    if (entry == entryOf_.end()) return {};  // deleted
     const EventChange change =
-        changeOf(&stored.asRead, entries_[entry->second], stored.text, stored.calendar);
-    if (change.edits.empty()) return stored.text;
-    return patchEvent(stored.text, change.edits, eol_);
+        changeOf(&stored.asRead, entries_[entry->second], stored.text(), stored.calendar);
+    if (change.edits.empty()) return {true, {}};
+    return {false, patchEvent(stored.text(), change.edits, eol_)};
   }
 
   std::string newText(const CalendarEntry& entry) {
@@ -130,8 +145,8 @@ class CalendarComposer::Composition {
           break;
         case CalendarLayout::PieceKind::Event:
           zoneIfNeeded(piece.calendar);
-          if (texts_[event]) {
-            out_.text += *texts_[event];
+          if (const NewText& t = texts_[event]; t.present()) {
+            out_.text += t.kept ? doc_.components()[event]->text() : std::string_view(*t.patched);
             out_.sources.push_back({doc_.components()[event], 0});
           }
           ++event;
@@ -160,7 +175,7 @@ class CalendarComposer::Composition {
   std::vector<bool> needsZone_;
   std::set<const StoredComponent*> inDocument_;
   std::map<const StoredComponent*, std::size_t> entryOf_;
-  std::vector<std::optional<std::string>> texts_;
+  std::vector<NewText> texts_;
   std::vector<std::pair<std::size_t, std::string>> created_;
   ComposedCalendar out_;
 };

@@ -1,81 +1,176 @@
 #include "hosts/sim/mailbox/CalendarDocument.h"
 
+#include <string_view>
+#include <unordered_map>
+
 #include "hosts/sim/mailbox/CalendarError.h"
 #include "hosts/sim/mailbox/EntryReader.h"
+#include "hosts/sim/mailbox/IcsText.h"
 
 namespace qh::sim::mailbox {
 namespace {
 
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-
-// The VEVENTs directly inside one VCALENDAR, in order.
-std::vector<icalcomponent*> eventsOf(icalcomponent* calendar) {
-  std::vector<icalcomponent*> events;
-  for (icalcomponent* e = icalcomponent_get_first_component(calendar, ICAL_VEVENT_COMPONENT); e;
-       e = icalcomponent_get_next_component(calendar, ICAL_VEVENT_COMPONENT))
-    events.push_back(e);
-  return events;
+// What libical needs of a VTIMEZONE to convert times; other lines (comments, X- properties of
+// any length) are not handed to it.
+bool definesZone(std::string_view name) {
+  static constexpr std::string_view kNames[] = {"TZID",       "DTSTART", "TZOFFSETFROM",
+                                                "TZOFFSETTO", "RRULE",   "RDATE",
+                                                "TZNAME",     "TZURL",   "LAST-MODIFIED"};
+  for (std::string_view n : kNames)
+    if (equalsIgnoreCase(name, n)) return true;
+  return false;
 }
 
 }  // namespace
 
-CalendarDocument::CalendarDocument(std::string path, std::string text, const LocalTime& local)
-    : path_(std::move(path)), text_(std::move(text)), layout_(CalendarLayout::scan(text_, path_)) {
-  parse();
-  readEvents(local);
-}
-
-void CalendarDocument::parse() {
-  const bool bom = text_.compare(0, kByteOrderMark.size(), kByteOrderMark) == 0;
-  icalcomponent* root = icalparser_parse_string(text_.c_str() + (bom ? kByteOrderMark.size() : 0));
-  if (!root) throw CalendarError(CalendarError::Kind::Format, path_, 0, "libical cannot read it");
-  parsed_.reset(root, icalcomponent_free);
-  // Several VCALENDARs in one text come back under an XROOT.
-  if (icalcomponent_isa(root) == ICAL_VCALENDAR_COMPONENT) {
-    calendars_.push_back(root);
-  } else {
-    for (icalcomponent* c = icalcomponent_get_first_component(root, ICAL_VCALENDAR_COMPONENT); c;
-         c = icalcomponent_get_next_component(root, ICAL_VCALENDAR_COMPONENT))
-      calendars_.push_back(c);
+// The one pass over the text: the layout's scan shows every line here.
+class CalendarDocument::Reading : public CalendarLayout::Observer {
+ public:
+  Reading(CalendarDocument& doc, const LocalTime& local)
+      : doc_(doc), reader_(local, doc.path_, doc.warnings_) {}
+  ~Reading() override {
+    if (zoneParser_) icalparser_free(zoneParser_);
   }
-  if (static_cast<int>(calendars_.size()) != layout_.calendarCount())
-    throw CalendarError(CalendarError::Kind::Format, path_, 0,
-                        "libical reads " + std::to_string(calendars_.size()) +
-                            " calendars in it, not " + std::to_string(layout_.calendarCount()));
-}
 
-void CalendarDocument::readEvents(const LocalTime& local) {
-  // libical and the layout must agree on every VEVENT, or handles would point at the wrong text.
-  std::vector<std::vector<icalcomponent*>> events;
-  for (icalcomponent* c : calendars_) events.push_back(eventsOf(c));
-  std::vector<std::size_t> taken(events.size(), 0);
-  const EntryReader reader(local, path_, warnings_);
-  for (const auto& piece : layout_.pieces()) {
-    if (piece.kind != CalendarLayout::PieceKind::Event) continue;
-    const auto c = static_cast<std::size_t>(piece.calendar);
-    if (taken[c] == events[c].size())
-      throw CalendarError(CalendarError::Kind::Format, path_, piece.line,
-                          "libical does not read this VEVENT");
-    icalcomponent* event = events[c][taken[c]++];
+  void begin(const LogicalLine& line, int depth, std::string_view component) override {
+    if (depth == 1) {
+      doc_.zones_.emplace_back(icalcomponent_new_vcalendar());
+      startOptional_ = false;
+    } else if (depth == 2 && component == "VEVENT") {
+      own_.clear();
+      inEvent_ = true;
+    } else if (depth == 2 && component == "VTIMEZONE") {
+      zoneParser_ = icalparser_new();
+    }
+    if (zoneParser_) toZoneParser(line);
+  }
+
+  void property(const LogicalLine& line, int depth, std::string_view) override {
+    if (inEvent_) {
+      if (depth == 2 && EntryReader::reads(nameOf(line.content)))
+        own_.push_back(parseContentLine(line));
+    } else if (zoneParser_) {
+      if (definesZone(nameOf(line.content))) toZoneParser(line);
+    } else if (depth == 1 && hasName(line.content, "METHOD")) {
+      // RFC 5545 3.6.1: with a METHOD, an event's DTSTART is optional (iTIP messages).
+      startOptional_ = true;
+    }
+  }
+
+  void end(const LogicalLine& line, int depth, std::string_view component,
+           const CalendarLayout::Piece* piece) override {
+    if (zoneParser_) {
+      toZoneParser(line);
+      if (depth == 2) finishZone();
+    } else if (piece) {
+      inEvent_ = false;
+      addEvent(*piece);
+    } else if (depth == 1 && component == "VCALENDAR") {
+      for (Deferred& d : deferred_) readInto(*d.component, d.own);
+      deferred_.clear();
+    }
+  }
+
+ private:
+  struct Deferred {
+    StoredComponent* component;
+    std::vector<ContentLine> own;
+  };
+
+  icalcomponent* zones() const { return doc_.zones_.back().get(); }
+
+  void toZoneParser(const LogicalLine& line) {
+    buffer_.assign(line.content);
+    if (icalcomponent* done = icalparser_add_line(zoneParser_, buffer_.data())) {
+      if (icalcomponent_isa(done) == ICAL_VTIMEZONE_COMPONENT)
+        icalcomponent_add_component(zones(), done);
+      else
+        icalcomponent_free(done);
+    }
+  }
+
+  void finishZone() {
+    // A VTIMEZONE libical cannot make sense of is left out: its TZID reads as unknown.
+    if (icalcomponent* rest = icalparser_clean(zoneParser_)) icalcomponent_free(rest);
+    icalparser_free(zoneParser_);
+    zoneParser_ = nullptr;
+  }
+
+  void addEvent(const CalendarLayout::Piece& piece) {
     auto component = std::make_shared<StoredComponent>();
-    component->text = text_.substr(piece.begin, piece.end - piece.begin);
+    component->source = doc_.text_;
+    component->begin = piece.begin;
+    component->end = piece.end;
     component->firstLine = piece.line;
     component->calendar = piece.calendar;
-    component->asRead = reader.read(event, calendars_[c], component->text, piece.line);
-    component->parsed = parsed_;
-    component->event = event;
-    components_.push_back(std::move(component));
+    // Its zones or its calendar's METHOD may still come later in the text (rarely): then it is
+    // read at the calendar's end.
+    const bool complete = !EntryReader::needsZone(own_, zones()) && (startOptional_ || hasStart());
+    if (complete)
+      readInto(*component, own_);
+    else
+      deferred_.push_back({component.get(), std::move(own_)});
+    own_.clear();
+    doc_.components_.push_back(std::move(component));
   }
-  for (std::size_t c = 0; c < events.size(); ++c)
-    if (taken[c] != events[c].size())
-      throw CalendarError(CalendarError::Kind::Format, path_, 0,
-                          "libical reads more VEVENTs than the text shows");
+
+  bool hasStart() const {
+    for (const auto& line : own_)
+      if (line.is("DTSTART")) return true;
+    return false;
+  }
+
+  void readInto(StoredComponent& component, const std::vector<ContentLine>& own) {
+    component.asRead = reader_.read(own, component.text(), component.firstLine, zones(),
+                                    startOptional_, component.isTime);
+    if (!component.isTime)
+      doc_.warnings_.push_back(doc_.path_ + ":" + std::to_string(component.firstLine) +
+                               ": VEVENT without DTSTART kept as it is; it is no appointment");
+  }
+
+  CalendarDocument& doc_;
+  EntryReader reader_;
+  std::vector<ContentLine> own_;
+  bool inEvent_ = false;
+  bool startOptional_ = false;
+  std::vector<Deferred> deferred_;
+  icalparser* zoneParser_ = nullptr;
+  std::string buffer_;
+};
+
+CalendarDocument::CalendarDocument(std::string path, std::shared_ptr<const std::string> text,
+                                   const LocalTime& local)
+    : path_(std::move(path)), text_(std::move(text)) {
+  Reading reading(*this, local);
+  layout_ = CalendarLayout::scan(*text_, path_, &reading);
+  giveDuplicatesKeysOfTheirOwn();
+}
+
+CalendarDocument::~CalendarDocument() = default;
+
+void CalendarDocument::giveDuplicatesKeysOfTheirOwn() {
+  // Outlook's EntryIDs are unique; a file may repeat a UID (a copy pasted twice, a merge).
+  std::unordered_map<std::string_view, int> firstLineOf;
+  firstLineOf.reserve(components_.size());
+  for (const auto& component : components_) {
+    std::string& key = component->asRead.key;
+    const auto [at, fresh] = firstLineOf.emplace(key, component->firstLine);
+    if (fresh) continue;
+    const int earlier = at->second;
+    const std::string repeated = key;
+    for (int n = 2; firstLineOf.count(key); ++n) key = repeated + "#" + std::to_string(n);
+    firstLineOf.emplace(key, component->firstLine);
+    warnings_.push_back(path_ + ":" + std::to_string(component->firstLine) + ": the UID '" +
+                        repeated + "' is also that of the VEVENT of line " +
+                        std::to_string(earlier) + "; this one's EntryID is '" + key + "'");
+  }
 }
 
 std::vector<CalendarEntry> CalendarDocument::entries() const {
   std::vector<CalendarEntry> out;
   out.reserve(components_.size());
   for (const auto& component : components_) {
+    if (!component->isTime) continue;
     out.push_back(component->asRead);
     out.back().component = component;
   }

@@ -26,13 +26,16 @@ struct UserProperty {
 struct StoredComponent;
 using ComponentHandle = std::shared_ptr<const StoredComponent>;
 
-// One appointment of a calendar file, as plain data.
+// One appointment of a calendar file, as plain data. Texts are UTF-8: a value that is not valid
+// UTF-8 in the file is read as Windows-1252, and stays in the file as it was unless changed.
 struct CalendarEntry {
   // UID, followed by ";RECURRENCE-ID" and that property's parameters and value for an
   // exception instance. Components without a UID get one made from their text.
   std::string key;
-  std::string subject;  // SUMMARY
-  Date start;           // local time
+  std::string uid;           // UID as written; for a component without one, what its key is made of
+  std::string recurrenceId;  // RECURRENCE-ID as written (an override of a series); empty: none
+  std::string subject;       // SUMMARY
+  Date start;                // local time
   std::int32_t durationMinutes = 0;
   bool allDayEvent = false;
   bool isRecurring = false;  // read only: RRULE, RDATE or RECURRENCE-ID present

@@ -12,7 +12,10 @@ std::int32_t codeOf(CalendarError::Kind kind) {
     case CalendarError::Kind::Format:
       return static_cast<std::int32_t>(0x80004005u);
     case CalendarError::Kind::Write:
+    case CalendarError::Kind::Kept:
       return 75;
+    case CalendarError::Kind::Busy:
+      return 70;
   }
   return static_cast<std::int32_t>(0x80004005u);
 }

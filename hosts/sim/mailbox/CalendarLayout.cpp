@@ -36,7 +36,9 @@ class Scanner {
     open_.push_back({name, line.lineNumber, line.begin});
   }
 
-  void end(const ContentLine& line, std::vector<CalendarLayout::Piece>& pieces) {
+  // Answers the VEVENT piece the line closes, if it closes one.
+  const CalendarLayout::Piece* end(const ContentLine& line,
+                                   std::vector<CalendarLayout::Piece>& pieces) {
     const std::string name = toUpperAscii(line.value);
     if (open_.empty()) fail(line.lineNumber, "END:" + line.value + " without BEGIN");
     const OpenComponent top = open_.back();
@@ -47,6 +49,7 @@ class Scanner {
     if (open_.size() == 1 && name == "VEVENT") {
       pieces.push_back(piece(CalendarLayout::PieceKind::Event, line.end, top.line));
       textLine_ = line.lineNumber + 1;
+      return &pieces.back();
     } else if (open_.empty()) {
       if (cursor_ < line.begin)
         pieces.push_back(piece(CalendarLayout::PieceKind::Text, line.begin, textLine_));
@@ -54,6 +57,7 @@ class Scanner {
       textLine_ = line.lineNumber + 1;
       ++calendar_;
     }
+    return nullptr;
   }
 
   CalendarLayout::Piece tail() {
@@ -61,6 +65,7 @@ class Scanner {
   }
   bool atEnd() const { return cursor_ == text_.size(); }
   bool outside() const { return open_.empty(); }
+  int depth() const { return static_cast<int>(open_.size()); }
   const OpenComponent& innermost() const { return open_.back(); }
   int calendars() const { return calendar_; }
 
@@ -75,23 +80,32 @@ class Scanner {
 
 std::string lineEndingOf(std::string_view text) {
   const auto newline = text.find('\n');
+  if (newline == std::string_view::npos && text.find('\r') != std::string_view::npos) return "\r";
   if (newline != std::string_view::npos && (newline == 0 || text[newline - 1] != '\r')) return "\n";
   return "\r\n";
 }
 
 }  // namespace
 
-CalendarLayout CalendarLayout::scan(std::string_view text, const std::string& path) {
+CalendarLayout CalendarLayout::scan(std::string_view text, const std::string& path,
+                                    Observer* observer) {
   CalendarLayout layout;
   Scanner scanner(text, path);
-  // Only BEGIN and END lines matter here; the others are not parsed.
+  // Only BEGIN and END lines matter here; the others are not parsed, only shown to the observer.
   forEachLogicalLine(text, 1, [&](const LogicalLine& line) {
     if (hasName(line.content, "BEGIN")) {
       scanner.begin(parseContentLine(line), layout.pieces_);
+      if (observer) observer->begin(line, scanner.depth(), scanner.innermost().name);
     } else if (hasName(line.content, "END")) {
-      scanner.end(parseContentLine(line), layout.pieces_);
-    } else if (scanner.outside() && !parseContentLine(line).isBlank()) {
-      scanner.fail(line.lineNumber, "not an iCalendar file (BEGIN:VCALENDAR expected)");
+      const ContentLine parsed = parseContentLine(line);
+      const std::string name = toUpperAscii(parsed.value);
+      const Piece* event = scanner.end(parsed, layout.pieces_);
+      if (observer) observer->end(line, scanner.depth() + 1, name, event);
+    } else if (scanner.outside()) {
+      if (!parseContentLine(line).isBlank())
+        scanner.fail(line.lineNumber, "not an iCalendar file (BEGIN:VCALENDAR expected)");
+    } else if (observer) {
+      observer->property(line, scanner.depth(), scanner.innermost().name);
     }
   });
   if (!scanner.outside())

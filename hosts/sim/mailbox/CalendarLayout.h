@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "hosts/sim/mailbox/ContentLine.h"
+
 namespace qh::sim::mailbox {
 
 // Where a calendar file's VEVENTs sit in its text. The pieces cover the text without gap or
@@ -24,9 +26,23 @@ class CalendarLayout {
     int calendar;  // which VCALENDAR of the file (0-based) holds it
   };
 
+  // What a reader learns while the text is scanned, in the order of the text. depth counts the
+  // components open around a line: 1 inside a VCALENDAR, 2 inside one of its components.
+  class Observer {
+   public:
+    virtual ~Observer() = default;
+    // A line that is no BEGIN or END; component is the innermost one's name in upper case.
+    virtual void property(const LogicalLine& line, int depth, std::string_view component) = 0;
+    virtual void begin(const LogicalLine& line, int depth, std::string_view component) = 0;
+    // For the end of a VEVENT piece, piece is that piece; otherwise null.
+    virtual void end(const LogicalLine& line, int depth, std::string_view component,
+                     const Piece* piece) = 0;
+  };
+
   // Throws CalendarError (Format) naming path and line when the text is not a sequence of
-  // well-nested VCALENDARs.
-  static CalendarLayout scan(std::string_view text, const std::string& path);
+  // well-nested VCALENDARs. One pass over the text, linear in its size.
+  static CalendarLayout scan(std::string_view text, const std::string& path,
+                             Observer* observer = nullptr);
 
   const std::vector<Piece>& pieces() const { return pieces_; }
   int calendarCount() const { return calendarCount_; }

@@ -1,41 +1,20 @@
 #include "hosts/sim/mailbox/CalendarStore.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <system_error>
 
-#include "hosts/sim/mailbox/AtomicFile.h"
 #include "hosts/sim/mailbox/CalendarComposer.h"
 #include "hosts/sim/mailbox/CalendarDocument.h"
 #include "hosts/sim/mailbox/CalendarError.h"
+#include "hosts/sim/mailbox/CalendarLock.h"
 #include "hosts/sim/mailbox/StoredComponent.h"
 
 namespace qh::sim::mailbox {
 namespace {
-
-std::string readWholeFile(const std::string& path) {
-  auto fail = [&](int error) {
-    return CalendarError(CalendarError::Kind::Missing, path, 0,
-                         "cannot read it (" + std::generic_category().message(error) + ")");
-  };
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) throw fail(errno);
-  std::string text;
-  char buffer[65536];
-  for (ssize_t n; (n = ::read(fd, buffer, sizeof buffer)) != 0;) {
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) {
-      const int error = errno;
-      ::close(fd);
-      throw fail(error);
-    }
-    text.append(buffer, static_cast<std::size_t>(n));
-  }
-  ::close(fd);
-  return text;
-}
 
 std::function<std::time_t()> clockOr(std::function<std::time_t()> clock) {
   if (clock) return clock;
@@ -45,10 +24,14 @@ std::function<std::time_t()> clockOr(std::function<std::time_t()> clock) {
 }  // namespace
 
 CalendarStore::CalendarStore(std::string path, CalendarOptions options)
-    : path_(std::move(path)),
+    : file_(std::move(path)),
       local_(options.zoneName.empty() ? LocalTime::systemZoneName() : options.zoneName),
-      clock_(clockOr(std::move(options.clock))),
-      document_(std::make_unique<CalendarDocument>(path_, readWholeFile(path_), local_)) {}
+      clock_(clockOr(std::move(options.clock))) {
+  // Read only once the lock is held: what another holder wrote before is then in the file.
+  if (options.lockWait)
+    lock_ = std::make_unique<CalendarLock>(file_.path(), file_.target(), *options.lockWait);
+  document_ = std::make_unique<CalendarDocument>(file_.path(), file_.read(), local_);
+}
 
 CalendarStore::~CalendarStore() = default;
 CalendarStore::CalendarStore(CalendarStore&&) noexcept = default;
@@ -59,8 +42,11 @@ std::vector<CalendarEntry> CalendarStore::entries() const {
 }
 
 std::vector<ComponentHandle> CalendarStore::components() const {
-  const auto& stored = document_->components();
-  return {stored.begin(), stored.end()};
+  std::vector<ComponentHandle> times;
+  times.reserve(document_->components().size());
+  for (const auto& component : document_->components())
+    if (component->isTime) times.push_back(component);
+  return times;
 }
 
 const CalendarEntry& CalendarStore::asRead(const ComponentHandle& component) {
@@ -72,16 +58,30 @@ const std::vector<std::string>& CalendarStore::warnings() const {
 }
 
 void CalendarStore::save(std::vector<CalendarEntry>& entries) {
-  const ComposedCalendar composed = CalendarComposer(*document_, local_, clock_()).compose(entries);
+  ComposedCalendar composed = CalendarComposer(*document_, local_, clock_()).compose(entries);
+  auto text = std::make_shared<const std::string>(std::move(composed.text));
   std::unique_ptr<CalendarDocument> next;
   try {
-    next = std::make_unique<CalendarDocument>(path_, composed.text, local_);
+    next = std::make_unique<CalendarDocument>(path(), text, local_);
   } catch (const CalendarError& e) {
     // Not expected: what this store writes, it reads. Better no file than one it cannot read.
-    throw CalendarError(CalendarError::Kind::Write, path_, 0,
+    throw CalendarError(CalendarError::Kind::Write, path(), 0,
                         "the new text would not read back: " + e.reason());
   }
-  replaceFile(path_, composed.text);
+  const char* keptBecause = !file_.holds(document_->text()) ? "it changed on disk since it was read"
+                            : !file_.writable()             ? "it is read-only"
+                                                            : nullptr;
+  if (keptBecause) {
+    const std::string saved = file_.saveBeside(*text, clock_());
+    throw CalendarError(CalendarError::Kind::Kept, path(), 0,
+                        std::string(keptBecause) +
+                            ", so it is left as it is; this session's calendar is saved as " +
+                            saved)
+        .savedAs(saved);
+  }
+  file_.replace(*text, document_->text(), [&](int fd) {
+    if (lock_) lock_->moveTo(fd);
+  });
   auto& fresh = next->components();
   for (std::size_t i = 0; i < composed.sources.size(); ++i) {
     const auto& source = composed.sources[i];

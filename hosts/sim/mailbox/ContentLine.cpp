@@ -12,8 +12,13 @@ struct PhysicalLine {
   std::string_view content;  // without terminator
 };
 
-PhysicalLine nextPhysicalLine(std::string_view text, std::size_t at) {
-  const auto newline = text.find('\n', at);
+// Lines end in LF or CRLF; in a text without any LF (old Mac files), in CR.
+char terminatorOf(std::string_view text) {
+  return text.find('\n') == std::string_view::npos ? '\r' : '\n';
+}
+
+PhysicalLine nextPhysicalLine(std::string_view text, std::size_t at, char terminator) {
+  const auto newline = text.find(terminator, at);
   const std::size_t stop = newline == std::string_view::npos ? text.size() : newline;
   std::string_view content = text.substr(at, stop - at);
   if (!content.empty() && content.back() == '\r') content.remove_suffix(1);
@@ -95,13 +100,14 @@ void forEachLogicalLine(std::string_view text, int firstLineNumber,
   std::size_t at =
       text.substr(0, kByteOrderMark.size()) == kByteOrderMark ? kByteOrderMark.size() : 0;
   int number = firstLineNumber;
+  const char terminator = terminatorOf(text);
   auto flush = [&] {
     if (!open) return;
     if (folded) line.content = unfolded;
     visit(line);
   };
   while (at < text.size()) {
-    const PhysicalLine physical = nextPhysicalLine(text, at);
+    const PhysicalLine physical = nextPhysicalLine(text, at, terminator);
     const bool continues = open && !physical.content.empty() &&
                            (physical.content.front() == ' ' || physical.content.front() == '\t');
     if (continues) {

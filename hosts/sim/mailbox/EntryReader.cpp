@@ -14,23 +14,10 @@
 namespace qh::sim::mailbox {
 namespace {
 
-// The properties of the VEVENT itself (not of the components inside it, such as VALARM) that
-// are read from its text; the others come from libical and are not parsed here.
+// The properties of the VEVENT itself that are read.
 class EventProperties {
  public:
-  EventProperties(std::string_view text, int firstLine) {
-    int depth = 0;
-    forEachLogicalLine(text, firstLine, [&](const LogicalLine& line) {
-      const std::string_view name = nameOf(line.content);
-      if (equalsIgnoreCase(name, "END")) {
-        --depth;
-      } else if (equalsIgnoreCase(name, "BEGIN")) {
-        ++depth;
-      } else if (depth == 1 && isReadFromText(name)) {
-        lines_.push_back(parseContentLine(line));
-      }
-    });
-  }
+  explicit EventProperties(const std::vector<ContentLine>& lines) : lines_(lines) {}
   const ContentLine* first(std::string_view name) const {
     for (const auto& line : lines_)
       if (line.is(name)) return &line;
@@ -39,25 +26,25 @@ class EventProperties {
   const std::vector<ContentLine>& all() const { return lines_; }
 
  private:
-  static bool isReadFromText(std::string_view name) {
-    static constexpr std::string_view kNames[] = {"DTSTART",
-                                                  "DTEND",
-                                                  "DURATION",
-                                                  "RRULE",
-                                                  "RDATE",
-                                                  "RECURRENCE-ID",
-                                                  "X-MICROSOFT-CDO-ALLDAYEVENT",
-                                                  "X-MICROSOFT-MSNCALENDAR-ALLDAYEVENT"};
-    for (std::string_view n : kNames)
-      if (equalsIgnoreCase(name, n)) return true;
-    return isUserPropertyName(name);
-  }
-
-  std::vector<ContentLine> lines_;
+  const std::vector<ContentLine>& lines_;
 };
 
-std::string text(const char* libicalText) {
-  return libicalText ? libicalText : "";
+constexpr std::string_view kReadNames[] = {"UID",
+                                           "SUMMARY",
+                                           "DESCRIPTION",
+                                           "CATEGORIES",
+                                           "DTSTART",
+                                           "DTEND",
+                                           "DURATION",
+                                           "RRULE",
+                                           "RDATE",
+                                           "RECURRENCE-ID",
+                                           "X-MICROSOFT-CDO-ALLDAYEVENT",
+                                           "X-MICROSOFT-MSNCALENDAR-ALLDAYEVENT"};
+
+// A TEXT value as the user reads it.
+std::string textOf(const ContentLine* line) {
+  return line ? readableText(unescapeText(line->value)) : std::string();
 }
 
 // A key for a VEVENT without UID that stays the same while its text does.
@@ -69,21 +56,19 @@ std::string keyFromText(std::string_view text) {
   return buffer;
 }
 
-std::string keyOf(icalcomponent* event, const EventProperties& own, std::string_view text) {
-  std::string key = mailbox::text(icalcomponent_get_uid(event));
-  if (key.empty()) key = keyFromText(text);
-  if (const ContentLine* rid = own.first("RECURRENCE-ID"))
-    key += ";" + formatContentLine("RECURRENCE-ID", rid->params, rid->value);
-  return key;
+std::string recurrenceIdOf(const EventProperties& own) {
+  const ContentLine* rid = own.first("RECURRENCE-ID");
+  return rid ? readableText(formatContentLine("RECURRENCE-ID", rid->params, rid->value)) : "";
 }
 
-std::string categoriesOf(icalcomponent* event) {
-  // libical gives one property per value, whether the file lists them on one line or many.
+std::string categoriesOf(const EventProperties& own) {
+  // One line with several values (Outlook) or one line per value (Thunderbird) alike.
   std::vector<std::string> values;
-  for (icalproperty* p = icalcomponent_get_first_property(event, ICAL_CATEGORIES_PROPERTY); p;
-       p = icalcomponent_get_next_property(event, ICAL_CATEGORIES_PROPERTY)) {
-    const std::string value = text(icalproperty_get_categories(p));
-    if (!value.empty()) values.push_back(value);
+  for (const auto& line : own.all()) {
+    if (!line.is("CATEGORIES")) continue;
+    auto more = splitListValue(line.value);
+    values.insert(values.end(), std::make_move_iterator(more.begin()),
+                  std::make_move_iterator(more.end()));
   }
   return joinCategories(values);
 }
@@ -111,26 +96,40 @@ EntryReader::EntryReader(const LocalTime& local, const std::string& path,
                          std::vector<std::string>& warnings)
     : local_(local), path_(path), warnings_(warnings) {}
 
+bool EntryReader::reads(std::string_view propertyName) {
+  for (std::string_view n : kReadNames)
+    if (equalsIgnoreCase(propertyName, n)) return true;
+  return isUserPropertyName(propertyName);
+}
+
+bool EntryReader::needsZone(const std::vector<ContentLine>& own, icalcomponent* zones) {
+  for (const auto& line : own) {
+    const std::string tzid = line.param("TZID");
+    if (!tzid.empty() && !icalcomponent_get_timezone(zones, tzid.c_str())) return true;
+  }
+  return false;
+}
+
 // The reading of one VEVENT, step by step.
 class EntryReader::Reading {
  public:
-  Reading(const EntryReader& reader, icalcomponent* event, icalcomponent* calendar,
-          std::string_view text, int firstLine)
-      : r_(reader),
-        event_(event),
-        calendar_(calendar),
-        text_(text),
-        firstLine_(firstLine),
-        own_(text, firstLine) {}
+  Reading(const EntryReader& reader, const std::vector<ContentLine>& own, std::string_view text,
+          int firstLine, icalcomponent* calendar)
+      : r_(reader), calendar_(calendar), text_(text), firstLine_(firstLine), own_(own) {}
 
-  CalendarEntry entry() {
-    readTimes();
+  CalendarEntry entry(bool startOptional, bool& isTime) {
     CalendarEntry entry;
-    entry.key = keyOf(event_, own_, text_);
-    entry.subject = text(icalcomponent_get_summary(event_));
-    entry.body = text(icalcomponent_get_description(event_));
-    entry.categories = categoriesOf(event_);
+    entry.uid = textOf(own_.first("UID"));
+    if (entry.uid.empty()) entry.uid = keyFromText(text_);
+    entry.recurrenceId = recurrenceIdOf(own_);
+    entry.key = entry.recurrenceId.empty() ? entry.uid : entry.uid + ";" + entry.recurrenceId;
+    entry.subject = textOf(own_.first("SUMMARY"));
+    entry.body = textOf(own_.first("DESCRIPTION"));
+    entry.categories = categoriesOf(own_);
     entry.isRecurring = own_.first("RRULE") || own_.first("RDATE") || own_.first("RECURRENCE-ID");
+    isTime = own_.first("DTSTART") || !startOptional;
+    if (!isTime) return entry;
+    readTimes();
     entry.start = r_.local_.toLocal(start_);
     const Date end = endOf(entry.start);
     // Outlook's rule: a DATE start, or one of its all-day flags with both ends on local
@@ -214,7 +213,6 @@ class EntryReader::Reading {
   }
 
   const EntryReader& r_;
-  icalcomponent* event_;
   icalcomponent* calendar_;
   std::string_view text_;
   int firstLine_;
@@ -225,9 +223,10 @@ class EntryReader::Reading {
   std::optional<std::int64_t> durationSeconds_;
 };
 
-CalendarEntry EntryReader::read(icalcomponent* event, icalcomponent* calendar,
-                                std::string_view componentText, int firstLine) const {
-  return Reading(*this, event, calendar, componentText, firstLine).entry();
+CalendarEntry EntryReader::read(const std::vector<ContentLine>& own, std::string_view text,
+                                int firstLine, icalcomponent* zones, bool startOptional,
+                                bool& isTime) const {
+  return Reading(*this, own, text, firstLine, zones).entry(startOptional, isTime);
 }
 
 }  // namespace qh::sim::mailbox

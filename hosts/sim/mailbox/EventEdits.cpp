@@ -55,7 +55,7 @@ class ChangeBuilder {
     text("DESCRIPTION", before_ ? &before_->body : nullptr, after_.body);
     userProperties();
     if (!change_.edits.empty() && before_ && !first("UID"))
-      change_.edits.push_back({"UID", {"UID:" + before_->key.substr(0, before_->key.find(';'))}});
+      change_.edits.push_back({"UID", {"UID:" + before_->uid}});
     return std::move(change_);
   }
 
@@ -119,8 +119,16 @@ class ChangeBuilder {
     return TimeForm(TimeForm::Kind::Zoned, local_.zoneName(), local_.zone());
   }
 
+  // Whether the entry can be written as whole days: an all-day entry that starts at midnight
+  // and lasts whole days. Anything else would lose its times in DATE values.
+  bool writtenAsDays() const {
+    const Date s = after_.start;
+    return after_.allDayEvent && s.hour() == 0 && s.minute() == 0 && s.second() == 0 &&
+           after_.durationMinutes > 0 && after_.durationMinutes % kMinutesPerDay == 0;
+  }
+
   TimeForm chosenForm(const ContentLine* line, const TimeForm* fallback) {
-    if (after_.allDayEvent) return TimeForm(TimeForm::Kind::Day);
+    if (writtenAsDays()) return TimeForm(TimeForm::Kind::Day);
     if (line) {
       TimeForm form = formOf(*line);
       if (form.kind != TimeForm::Kind::Day) return form;
@@ -194,13 +202,13 @@ class ChangeBuilder {
          {formatContentLine("DTSTART", paramsOf(startForm, startLine), startValue(startForm))});
     if (durationLine) {
       edit("DURATION", {formatContentLine("DURATION", durationLine->params,
-                                          durationValue(minutes, after_.allDayEvent))});
+                                          durationValue(minutes, writtenAsDays()))});
     } else {
       const TimeForm endForm = chosenForm(endLine, &startForm);
       edit("DTEND",
            {formatContentLine("DTEND", paramsOf(endForm, endLine), endValue(endForm, minutes))});
     }
-    if (before_ && before_->allDayEvent && !after_.allDayEvent) {
+    if (before_ && before_->allDayEvent && !writtenAsDays()) {
       // Outlook would still read the event as all-day from these.
       edit("X-MICROSOFT-CDO-ALLDAYEVENT", {});
       edit("X-MICROSOFT-MSNCALENDAR-ALLDAYEVENT", {});

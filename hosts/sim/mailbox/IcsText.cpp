@@ -24,7 +24,102 @@ char upper(char c) {
   return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
+// Windows-1252's characters 0x80 to 0x9F; the five it leaves undefined map to the C1 controls
+// of the same number, as Windows itself converts them.
+constexpr char16_t kWindows1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+void appendUtf8(std::string& out, char32_t c) {
+  if (c < 0x80) {
+    out += static_cast<char>(c);
+  } else if (c < 0x800) {
+    out += static_cast<char>(0xC0 | (c >> 6));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    out += static_cast<char>(0xE0 | (c >> 12));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  }
+}
+
+// Length of the valid UTF-8 sequence at s[i], or 0.
+std::size_t sequenceAt(std::string_view s, std::size_t i) {
+  const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
+  const unsigned char b = byte(i);
+  if (b < 0x80) return 1;
+  std::size_t n = 0;
+  unsigned char low = 0x80, high = 0xBF;  // allowed range of the second byte
+  if (b >= 0xC2 && b <= 0xDF) {
+    n = 2;
+  } else if (b >= 0xE0 && b <= 0xEF) {
+    n = 3;
+    if (b == 0xE0) low = 0xA0;   // no overlong forms
+    if (b == 0xED) high = 0x9F;  // no surrogates
+  } else if (b >= 0xF0 && b <= 0xF4) {
+    n = 4;
+    if (b == 0xF0) low = 0x90;
+    if (b == 0xF4) high = 0x8F;  // nothing past U+10FFFF
+  } else {
+    return 0;
+  }
+  if (i + n > s.size() || byte(i + 1) < low || byte(i + 1) > high) return 0;
+  for (std::size_t k = 2; k < n; ++k)
+    if (!isUtf8Continuation(s[i + k])) return 0;
+  return n;
+}
+
 }  // namespace
+
+bool isValidUtf8(std::string_view bytes) {
+  for (std::size_t i = 0; i < bytes.size();) {
+    // ASCII runs are the common case.
+    while (i < bytes.size() && static_cast<unsigned char>(bytes[i]) < 0x80) ++i;
+    if (i == bytes.size()) break;
+    const std::size_t n = sequenceAt(bytes, i);
+    if (n == 0) return false;
+    i += n;
+  }
+  return true;
+}
+
+std::string utf8FromWindows1252(std::string_view bytes) {
+  std::string out;
+  out.reserve(bytes.size() + bytes.size() / 2);
+  for (char ch : bytes) {
+    const auto b = static_cast<unsigned char>(ch);
+    if (b < 0x80)
+      out += ch;
+    else if (b < 0xA0)
+      appendUtf8(out, kWindows1252High[b - 0x80]);
+    else
+      appendUtf8(out, b);  // Latin-1 from here on
+  }
+  return out;
+}
+
+std::string readableText(std::string_view bytes) {
+  if (isValidUtf8(bytes)) return std::string(bytes);
+  return utf8FromWindows1252(bytes);
+}
+
+std::vector<std::string> splitListValue(std::string_view value) {
+  std::vector<std::string> parts;
+  std::size_t from = 0;
+  for (std::size_t i = 0; i <= value.size(); ++i) {
+    if (i + 1 < value.size() && value[i] == '\\') {
+      ++i;  // the escaped character is part of the value
+      continue;
+    }
+    if (i < value.size() && value[i] != ',') continue;
+    const std::string unescaped = unescapeText(value.substr(from, i - from));
+    const std::string_view part = trimSpaces(unescaped);
+    if (!part.empty()) parts.push_back(readableText(part));
+    from = i + 1;
+  }
+  return parts;
+}
 
 std::string escapeText(std::string_view text) {
   std::string out;

@@ -22,6 +22,16 @@ std::string foldLine(std::string_view line, std::string_view lineEnding);
 std::vector<std::string> splitCategories(std::string_view text);
 std::string joinCategories(const std::vector<std::string>& categories);
 
+// Text read from a file as it is to be shown: valid UTF-8 as it stands; anything else read as
+// Windows-1252, what files of older Windows programs (Outlook among them) are in practice.
+std::string readableText(std::string_view bytes);
+bool isValidUtf8(std::string_view bytes);
+std::string utf8FromWindows1252(std::string_view bytes);
+
+// A list value (CATEGORIES): split at the commas that are not escaped, each part unescaped,
+// trimmed and made readable; empty parts dropped.
+std::vector<std::string> splitListValue(std::string_view value);
+
 bool equalsIgnoreCase(std::string_view a, std::string_view b);
 bool startsWithIgnoreCase(std::string_view text, std::string_view prefix);
 std::string toUpperAscii(std::string_view text);

@@ -60,7 +60,7 @@ std::optional<UserProperty> readTyped(const ContentLine& line, const std::string
     p.type = UserPropertyType::DateTime;
     p.value = Variant(local.toLocal(*time));
   } else {
-    p.value = Variant(unescapeText(line.value));
+    p.value = Variant(readableText(unescapeText(line.value)));
   }
   return p;
 }
@@ -83,7 +83,7 @@ UserPropertyReading readUserProperty(const ContentLine& line, icalcomponent* cal
   if (auto typed = readTyped(line, valueType, calendar, local)) {
     reading.property = std::move(*typed);
   } else {
-    reading.property.value = Variant(unescapeText(line.value));
+    reading.property.value = Variant(readableText(unescapeText(line.value)));
     reading.problem = "unreadable " + valueType + " value in " + line.name + "; read as text";
   }
   reading.property.name = line.name.substr(kUserPropertyPrefix.size());

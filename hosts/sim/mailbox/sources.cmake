@@ -10,11 +10,12 @@ if(NOT TARGET PkgConfig::QH_ICU)
   pkg_check_modules(QH_ICU REQUIRED IMPORTED_TARGET GLOBAL icu-i18n icu-uc)
 endif()
 target_sources(qh_sim PRIVATE
-  ${CMAKE_CURRENT_LIST_DIR}/AtomicFile.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CalendarComposer.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CalendarDocument.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CalendarError.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/CalendarFile.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CalendarLayout.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/CalendarLock.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CalendarStore.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ContentLine.cpp
   ${CMAKE_CURRENT_LIST_DIR}/EntryReader.cpp

@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cmath>
 #include <cstdio>
+#include <optional>
 
 #include "hosts/sim/outlook/AppointmentItem.h"
 #include "hosts/sim/outlook/ContactItem.h"
@@ -78,6 +79,13 @@ Folder& Application::defaultFolderFor(int itemType) const {
     default:
       return nameSpace_->defaultFolder(kFolderDrafts);
   }
+}
+
+bool Application::answerSavePrompt(Item& item) {
+  // The subject from the stored fields: a test's faults on the item's members stay untouched.
+  const std::optional<Variant> subject = item.field("Subject");
+  savePrompts_.push_back({subject ? subject->toString() : "", settings_.saveWhenPrompted});
+  return settings_.saveWhenPrompted;
 }
 
 std::string Application::nextEntryId() {

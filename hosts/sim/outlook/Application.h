@@ -65,7 +65,13 @@ class Application : public TableObject<Application> {
   // Where a new item of the type goes when first saved.
   Folder& defaultFolderFor(int itemType) const;
   std::string nextEntryId();
-  bool answerSavePrompt(Item&) const { return settings_.saveWhenPrompted; }
+  // Outlook's "save changes?" prompt for an item: answers as the user does, and keeps it.
+  struct SavePrompt {
+    std::string subject;  // the item's Subject when asked
+    bool saved;
+  };
+  bool answerSavePrompt(Item& item);
+  const std::vector<SavePrompt>& savePrompts() const { return savePrompts_; }
 
   void raiseStartup();
   void raiseQuit();
@@ -85,6 +91,7 @@ class Application : public TableObject<Application> {
 
   Settings settings_;
   EventFailures failures_;
+  std::vector<SavePrompt> savePrompts_;
   EventSource events_;
   std::map<std::string, ObjectFactory> creatable_;  // by lower-case ProgID
   std::vector<Ref<Item>> sent_;

@@ -15,6 +15,7 @@ constexpr int kBusy = 2;  // olBusy
 constexpr int kNotRecurring = 0;
 constexpr int kMaster = 1;
 constexpr int kOccurrence = 2;
+constexpr int kException = 3;
 
 // What an occurrence shows of its master, besides its own start and end.
 constexpr const char* kSharedFields[] = {"Subject",
@@ -82,10 +83,23 @@ void AppointmentItem::setStart(Date start) {
   const int keep = durationMinutes();
   setValue("Start", start);
   setValue("End", plusMinutes(start, keep));
+  keepAllDayOnlyForWholeDays();
 }
 
 void AppointmentItem::setDuration(int minutes) {
   setValue("End", plusMinutes(start(), minutes));
+  keepAllDayOnlyForWholeDays();
+}
+
+void AppointmentItem::keepAllDayOnlyForWholeDays() {
+  // An all-day event runs from midnight to midnight: given another start or length, it is an
+  // appointment of those times, as Outlook makes it.
+  if (!value("AllDayEvent").toBool()) return;
+  const Date s = start();
+  const int minutes = durationMinutes();
+  const bool midnight = s.hour() == 0 && s.minute() == 0 && s.second() == 0;
+  if (!midnight || minutes <= 0 || minutes % static_cast<int>(kMinutesPerDay) != 0)
+    setValue("AllDayEvent", false);
 }
 
 std::optional<Variant> AppointmentItem::field(std::string_view name) const {
@@ -93,9 +107,22 @@ std::optional<Variant> AppointmentItem::field(std::string_view name) const {
   return Item::field(name);
 }
 
+Ref<AppointmentItem> AppointmentItem::addException(Fields fields) {
+  std::string entryId = std::move(fields.entryId);
+  fields.isRecurring = true;
+  Application* app = application();
+  auto exception = makeRef<AppointmentItem>(
+      app ? WeakLink<Application>(*app) : WeakLink<Application>(), std::move(fields));
+  exception->exception_ = true;
+  if (Folder* home = folder()) exception->storeWithin(*home, std::move(entryId));
+  exceptions_.push_back(exception);
+  return exception;
+}
+
 int AppointmentItem::recurrenceState() const {
+  if (exception_) return kException;
   if (occurrence_) return kOccurrence;
-  return recurrence_ ? kMaster : kNotRecurring;
+  return recurrence_ || !exceptions_.empty() ? kMaster : kNotRecurring;
 }
 
 std::vector<Ref<AppointmentItem>> AppointmentItem::occurrences() {
@@ -129,6 +156,9 @@ bool AppointmentItem::dispatchOwn(std::string_view name, CallKind kind, Args& ar
     throw Error(static_cast<std::int32_t>(0x80004005u),
                 "The simulated Outlook keeps no exceptions of a series: an occurrence cannot "
                 "be saved, closed or deleted.");
+  if (exception_ && memberNameEquals(name, "Delete"))
+    throw Error(static_cast<std::int32_t>(0x80004005u),
+                "The simulated Outlook does not delete an exception of a series.");
   auto own = table().tryInvoke(*this, name, kind, args);
   if (!own) return false;
   result = std::move(*own);

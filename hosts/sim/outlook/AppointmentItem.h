@@ -18,7 +18,11 @@ namespace qh::sim::outlook {
 // its Start is that of the first occurrence. Its occurrences exist only as the items a
 // collection lists when it expands recurrences (Items.IncludeRecurrences); they show the
 // master's saved values at their own start. Saving or deleting one would make an exception
-// of the series in Outlook, which the simulated host does not keep: it raises instead.
+// of the series in Outlook, which the simulated host does not make: it raises instead.
+//
+// Exceptions that the mailbox already holds (an occurrence moved or changed) belong to their
+// master, as in Outlook: no folder lists them; they are reached through the master, and can be
+// changed and saved like any appointment, but not deleted.
 class AppointmentItem : public Item {
  public:
   // An appointment as it is already stored in the mailbox.
@@ -49,6 +53,10 @@ class AppointmentItem : public Item {
 
   const std::optional<RecurrencePattern>& recurrence() const { return recurrence_; }
   bool isOccurrence() const { return occurrence_; }
+  // An exception the mailbox holds for this series, stored under fields.entryId.
+  Ref<AppointmentItem> addException(Fields fields);
+  const std::vector<Ref<AppointmentItem>>& exceptions() const { return exceptions_; }
+  bool isException() const { return exception_; }
   // The occurrences of the series, in order, as new items; none for a single appointment.
   std::vector<Ref<AppointmentItem>> occurrences();
 
@@ -61,11 +69,14 @@ class AppointmentItem : public Item {
   static const PropertyBag& prototype();
   void setStart(Date start);
   void setDuration(int minutes);
+  void keepAllDayOnlyForWholeDays();
   Ref<AppointmentItem> occurrenceAt(Date start);
   int recurrenceState() const;
 
   std::optional<RecurrencePattern> recurrence_;
+  std::vector<Ref<AppointmentItem>> exceptions_;
   bool occurrence_ = false;
+  bool exception_ = false;
 };
 
 }  // namespace qh::sim::outlook

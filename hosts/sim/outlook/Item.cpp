@@ -64,9 +64,17 @@ void Item::markSaved() {
   dirty_ = false;
 }
 
+void Item::storeWithin(Folder& folder, std::string entryId) {
+  entryId_ = std::move(entryId);
+  folder_ = WeakLink<Folder>(folder);
+  stored_ = true;
+  markSaved();
+}
+
 void Item::setValue(std::string_view name, const Variant& value) {
   working_.set(name, value);
   dirty_ = true;
+  touched_ = true;
 }
 
 void Item::seedValue(std::string_view name, const Variant& value) {
@@ -101,17 +109,20 @@ unsigned Item::addUserProperty(std::string name, int type, bool addToFolderField
   const unsigned id = nextUserPropertyId_++;
   userWorking_.add(id, std::move(name), type, addToFolderFields);
   dirty_ = true;
+  touched_ = true;
   return id;
 }
 
 void Item::setUserPropertyValue(unsigned id, const Variant& value) {
   userWorking_.setValue(id, value);
   dirty_ = true;
+  touched_ = true;
 }
 
 void Item::removeUserProperty(unsigned id) {
   userWorking_.remove(id);
   dirty_ = true;
+  touched_ = true;
 }
 
 void Item::filed(Folder& folder) {
@@ -138,6 +149,7 @@ void Item::save() {
   saved_ = working_;
   userSaved_ = userWorking_;
   dirty_ = false;
+  touched_ = false;
   ++saveCount_;
   if (entryId_.empty()) entryId_ = app.nextEntryId();
   if (!stored_) target->file(*this);
@@ -148,6 +160,7 @@ void Item::discardChanges() {
   userWorking_ = userSaved_;
   // An item that never reached a folder stays unsaved.
   dirty_ = !stored_;
+  touched_ = false;
 }
 
 void Item::applySaveMode(SaveMode mode) {
@@ -159,7 +172,7 @@ void Item::applySaveMode(SaveMode mode) {
       discardChanges();
       break;
     case SaveMode::Prompt:
-      if (!dirty_) break;
+      if (!changed()) break;
       if (requireApplication().answerSavePrompt(*this))
         save();
       else

@@ -64,6 +64,9 @@ class Item : public SimObject {
   void removeUserProperty(unsigned id);
 
   bool saved() const { return !dirty_; }
+  // Whether closing the item's window asks to save it: it holds changes that are not stored.
+  // A new item that was never changed closes without asking, as in Outlook.
+  bool changed() const { return stored_ ? dirty_ : touched_; }
   int saveCount() const { return saveCount_; }
   const std::string& entryId() const { return entryId_; }
   bool stored() const { return stored_; }
@@ -99,6 +102,9 @@ class Item : public SimObject {
   void declare(std::string name, Variant initial);
   // Takes the working values as what the mailbox holds, without filing the item anywhere.
   void markSaved();
+  // Takes the item as stored in the mailbox under entryId, belonging to folder without being
+  // one of its items (an exception of a series lives in its master).
+  void storeWithin(Folder& folder, std::string entryId);
   Application* application() const;
   Application& requireApplication() const;
 
@@ -128,6 +134,7 @@ class Item : public SimObject {
   UserPropertyList userSaved_;
   unsigned nextUserPropertyId_ = 1;
   bool dirty_ = true;
+  bool touched_ = false;  // changed since it was made or last saved or discarded
   bool stored_ = false;
   bool deleted_ = false;
   bool sent_ = false;

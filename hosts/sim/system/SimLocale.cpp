@@ -54,6 +54,18 @@ std::optional<Locale> SimLocale::fromName(std::string_view name) {
   return std::nullopt;
 }
 
+const char* SimLocale::name() const {
+  switch (locale_) {
+    case Locale::EnGb:
+      return "en-GB";
+    case Locale::DeDe:
+      return "de-DE";
+    case Locale::EnUs:
+      break;
+  }
+  return "en-US";
+}
+
 std::string SimLocale::shortDate(Date d) const {
   const Date::Parts p = d.parts();
   char buf[32];

@@ -21,6 +21,7 @@ class SimLocale {
   Locale locale() const { return locale_; }
   // "en-US", "en-GB" or "de-DE"; nullopt for any other name.
   static std::optional<Locale> fromName(std::string_view name);
+  const char* name() const;
 
   std::string shortDate(Date d) const;  // 12/7/2026, 07/12/2026, 07.12.2026
   std::string longTime(Date d) const;   // 2:20:00 PM, 14:20:00, 14:20:00

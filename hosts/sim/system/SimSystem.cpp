@@ -16,6 +16,10 @@ using platform::RegistryRoot;
 constexpr std::int32_t kCantCreateObject = 429;
 constexpr const char* kCantCreateObjectText = "ActiveX component can't create object";
 
+// The access rights that change a key: KEY_SET_VALUE, KEY_CREATE_SUB_KEY, KEY_CREATE_LINK,
+// DELETE, WRITE_DAC and WRITE_OWNER.
+constexpr std::uint32_t kChangeRights = 0x0002 | 0x0004 | 0x0020 | 0x10000 | 0x40000 | 0x80000;
+
 // A target with a URL scheme ("http:", "mailto:") is no local file; a drive letter is no scheme.
 bool hasScheme(const std::string& target) {
   const size_t colon = target.find(':');
@@ -37,6 +41,11 @@ SimSystem::~SimSystem() {
   forms_.clear();
 }
 
+void SimSystem::setLocale(Locale locale) {
+  locale_ = SimLocale(locale);
+  collation_ = TextCollation(locale_.name());
+}
+
 int SimSystem::messageBox(const std::string& text, const std::string& title,
                           platform::MessageButtons buttons, platform::MessageIcon icon) {
   messageBoxes_.push_back({text, title, buttons, icon});
@@ -48,7 +57,11 @@ int SimSystem::messageBox(const std::string& text, const std::string& title,
 }
 
 long SimSystem::regOpenKey(RegistryRoot root, const std::string& subKey, std::uint32_t,
-                           std::uint32_t, platform::RegistryKey& key) {
+                           std::uint32_t access, platform::RegistryKey& key) {
+  if (root == RegistryRoot::LocalMachine && (access & kChangeRights)) {
+    key = 0;
+    return kAccessDenied;
+  }
   return registry_.openKey(root, subKey, key);
 }
 

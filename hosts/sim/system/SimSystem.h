@@ -12,6 +12,7 @@
 #include "hosts/sim/system/OpenForms.h"
 #include "hosts/sim/system/SimLocale.h"
 #include "hosts/sim/system/SimRegistry.h"
+#include "hosts/sim/system/TextCollation.h"
 #include "platform/System.h"
 
 namespace qh::sim {
@@ -20,6 +21,9 @@ namespace qh::sim {
 // folder, answers to message boxes), an in-memory registry, the real file system for
 // existence tests, records of what was started or opened, the list of shown dialogs, and COM
 // activation of in-process servers registered in its registry.
+//
+// The user is not an administrator, as Outlook runs: opening a key of HKEY_LOCAL_MACHINE
+// with any right to change it is refused with ERROR_ACCESS_DENIED.
 //
 // It must outlive every object of the host and every object a loaded module made: it closes
 // the modules when it ends.
@@ -44,13 +48,14 @@ class SimSystem : public platform::System {
   // The shell's answers: success (any value above 32), and SE_ERR_FNF for a missing file.
   static constexpr std::int32_t kShellOpened = 42;
   static constexpr std::int32_t kShellFileNotFound = 2;
+  static constexpr long kAccessDenied = 5;  // ERROR_ACCESS_DENIED
 
   SimSystem();
   ~SimSystem() override;
 
   // Settable values.
   void setNow(Date now) { now_ = now; }
-  void setLocale(Locale locale) { locale_ = SimLocale(locale); }
+  void setLocale(Locale locale);
   const SimLocale& locale() const { return locale_; }
   void setModuleFolder(std::string folder) { moduleFolder_ = std::move(folder); }
   // The next message box answers this (kAnswerOk or kAnswerCancel); unqueued boxes answer OK.
@@ -88,6 +93,9 @@ class SimSystem : public platform::System {
   std::string timeSeparator() override { return locale_.timeSeparator(); }
   std::string amDesignator() override { return locale_.amDesignator(); }
   std::string pmDesignator() override { return locale_.pmDesignator(); }
+  int compareText(const std::string& a, const std::string& b) override {
+    return collation_.compare(a, b);
+  }
   int messageBox(const std::string& text, const std::string& title,
                  platform::MessageButtons buttons, platform::MessageIcon icon) override;
   long regOpenKey(platform::RegistryRoot root, const std::string& subKey, std::uint32_t options,
@@ -111,6 +119,7 @@ class SimSystem : public platform::System {
   ModuleLoader modules_;  // first member: unloaded after everything else has ended
   SimRegistry registry_;
   SimLocale locale_;
+  TextCollation collation_{locale_.name()};
   Date now_;
   std::string moduleFolder_;
   std::deque<int> answers_;

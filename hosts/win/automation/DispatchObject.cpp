@@ -56,7 +56,7 @@ DISPID DispatchObject::dispIdOf(std::string_view name) {
   std::wstring wide = widen(name);
   LPOLESTR names[] = {wide.data()};
   DISPID id = DISPID_UNKNOWN;
-  throwIfFailed(dispatch_->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id));
+  throwIfFailed(dispatch_->GetIDsOfNames(IID_NULL, names, 1, kLocale, &id));
   dispIds_.emplace(std::move(key), id);
   return id;
 }
@@ -101,7 +101,7 @@ HRESULT DispatchObject::tryInvoke(DISPID id, WORD flags, Args& args, Variant& re
   // Keep the object alive through the call even if the callee releases the add-in's last
   // other reference to it.
   const ComPtr<IDispatch> callee = dispatch_;
-  const HRESULT hr = callee->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, outbound.params(),
+  const HRESULT hr = callee->Invoke(id, IID_NULL, kLocale, flags, outbound.params(),
                                     put ? nullptr : value.put(), &info, &argError);
   if (FAILED(hr)) return hr;
   outbound.copyBack(args, *bridge_);

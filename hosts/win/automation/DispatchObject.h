@@ -28,10 +28,15 @@ struct EventInterface;
 //   arguments is copied back into args.
 // - A failure raises Error with the EXCEPINFO description, or the system's text for the
 //   HRESULT (see ComError.h).
+// - Names are looked up and calls made in the locale 1033 (English, United States), whatever
+//   the user's: the add-in names members and writes values in English, and a host such as a
+//   German Excel reads names and converts argument values by the locale it is given.
 // - identity() is the IUnknown pointer, COM's identity.
 // - advise() connects to the object's default event interface (see advise()).
 class DispatchObject final : public Object {
  public:
+  static constexpr LCID kLocale = 1033;
+
   DispatchObject(std::shared_ptr<ObjectBridge> bridge, ComPtr<IDispatch> dispatch);
 
   Variant invoke(std::string_view name, CallKind kind, Args& args) override;

@@ -77,16 +77,30 @@ ULONG PaneControl::Release() noexcept {
   return left;
 }
 
-HRESULT PaneControl::SetAppointmentItem(VARIANT item) noexcept {
-  return guarded([&] { pane_->SetAppointmentItem(fromComVariant(item, *bridge_)); });
+Variant PaneControl::argument(VARTYPE type, void* reference) {
+  if (!reference) throw ComFailure(E_POINTER);
+  VARIANT byReference;
+  VariantInit(&byReference);
+  V_VT(&byReference) = VT_BYREF | type;
+  V_BYREF(&byReference) = reference;
+  return fromComVariant(byReference, *bridge_);
 }
 
-HRESULT PaneControl::FillTagComboBox(VARIANT tags) noexcept {
-  return guarded([&] { pane_->FillTagComboBox(fromComVariant(tags, *bridge_)); });
+HRESULT PaneControl::SetAppointmentItem(IDispatch** item) noexcept {
+  return guarded([&] { pane_->SetAppointmentItem(argument(VT_DISPATCH, item)); });
 }
 
-HRESULT PaneControl::SetTagComboBoxText(VARIANT text) noexcept {
-  return guarded([&] { pane_->SetTagComboBoxText(fromComVariant(text, *bridge_)); });
+HRESULT PaneControl::FillTagComboBox(SAFEARRAY** tags) noexcept {
+  return guarded([&] {
+    // The declaration promises strings; an array of another type must not be read as one.
+    VARTYPE element = VT_BSTR;
+    if (tags && *tags && FAILED(SafeArrayGetVartype(*tags, &element))) element = VT_EMPTY;
+    pane_->FillTagComboBox(argument(VT_ARRAY | element, tags));
+  });
+}
+
+HRESULT PaneControl::SetTagComboBoxText(BSTR* text) noexcept {
+  return guarded([&] { pane_->SetTagComboBoxText(argument(VT_BSTR, text)); });
 }
 
 HRESULT PaneControl::GetClassInfo(ITypeInfo** info) noexcept {

@@ -45,9 +45,11 @@ class PaneControl final : public DualDispatch<_InspectorPane>,
   ULONG STDMETHODCALLTYPE AddRef() noexcept override;
   ULONG STDMETHODCALLTYPE Release() noexcept override;
 
-  HRESULT STDMETHODCALLTYPE SetAppointmentItem(VARIANT item) noexcept override;
-  HRESULT STDMETHODCALLTYPE FillTagComboBox(VARIANT tags) noexcept override;
-  HRESULT STDMETHODCALLTYPE SetTagComboBoxText(VARIANT text) noexcept override;
+  // The arguments are by reference and left as they are; a null pointer is E_POINTER, an
+  // array of anything but strings a type mismatch.
+  HRESULT STDMETHODCALLTYPE SetAppointmentItem(IDispatch** item) noexcept override;
+  HRESULT STDMETHODCALLTYPE FillTagComboBox(SAFEARRAY** tags) noexcept override;
+  HRESULT STDMETHODCALLTYPE SetTagComboBoxText(BSTR* text) noexcept override;
 
   HRESULT STDMETHODCALLTYPE GetClassInfo(ITypeInfo** info) noexcept override;
   HRESULT STDMETHODCALLTYPE GetGUID(DWORD kind, GUID* guid) noexcept override;
@@ -68,6 +70,8 @@ class PaneControl final : public DualDispatch<_InspectorPane>,
 
   template <class Call>
   HRESULT guarded(Call call) noexcept;
+  // The control's model's view of a by-reference argument.
+  Variant argument(VARTYPE type, void* reference);
   ComPtr<IConnectionPoint> connectionPoint();
 
   ModuleReference moduleReference_;

@@ -72,6 +72,9 @@ const DispatchTable<SystemObject>& SystemObject::table() {
     d.get("AMDesignator", [](S& s, Args&) { return Variant(s.system_.amDesignator()); });
     d.get("PMDesignator", [](S& s, Args&) { return Variant(s.system_.pmDesignator()); });
     d.get("ModuleFolder", [](S& s, Args&) { return Variant(s.system_.moduleFolder()); });
+    d.method("CompareText", [](S& s, Args& a) {
+      return Variant(s.system_.compareText(textArg(a, 0), textArg(a, 1)));
+    });
     d.method("MessageBox", [](S& s, Args& a) {
       return Variant(
           s.system_.messageBox(textArg(a, 0), textArg(a, 1),

@@ -13,6 +13,7 @@ namespace qh::win {
 // Members, one per System function:
 //   Now, TimeSeparator, AMDesignator, PMDesignator, ModuleFolder      (gets)
 //   ShortDate(date), LongTime(date)                                  -> String
+//   CompareText(a, b)                                                -> Int32 order
 //   MessageBox(text, title, buttons, icon)                           -> Int32 answer
 //   RegOpenKey(root, subKey, options, access, [out] key)             -> Int32 result
 //   RegQueryValue(key, name, [out] type, [in, out] data, [in, out] size) -> Int32 result

@@ -55,6 +55,10 @@ std::string SystemProxy::pmDesignator() {
   return system_->get("PMDesignator").toString();
 }
 
+int SystemProxy::compareText(const std::string& a, const std::string& b) {
+  return system_->call("CompareText", a, b).toInt32();
+}
+
 int SystemProxy::messageBox(const std::string& text, const std::string& title,
                             platform::MessageButtons buttons, platform::MessageIcon icon) {
   return system_->call("MessageBox", text, title, static_cast<int>(buttons), static_cast<int>(icon))

@@ -23,6 +23,7 @@ class SystemProxy final : public platform::System {
   std::string timeSeparator() override;
   std::string amDesignator() override;
   std::string pmDesignator() override;
+  int compareText(const std::string& a, const std::string& b) override;
 
   int messageBox(const std::string& text, const std::string& title,
                  platform::MessageButtons buttons, platform::MessageIcon icon) override;

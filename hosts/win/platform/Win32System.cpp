@@ -4,9 +4,14 @@
 
 #include <shellapi.h>
 
+#include <algorithm>
+#include <string_view>
+#include <vector>
+
 #include "automation/Error.h"
 #include "automation/Object.h"
 #include "hosts/win/automation/WideText.h"
+#include "hosts/win/platform/LocaleCompare.h"
 #include "hosts/win/platform/ModulePath.h"
 #include "hosts/win/platform/SystemTime.h"
 
@@ -45,6 +50,37 @@ std::string localeInfo(LCTYPE item) {
 bool isStringType(std::uint32_t type) {
   return type == platform::kRegSz || type == platform::kRegExpandSz ||
          type == platform::kRegMultiSz;
+}
+
+// A whole value as RegQueryValueExA reads it. Asked without a buffer, the function may
+// answer more than the value needs (the size of its stored UTF-16 form), and the value may
+// grow between the two calls: ask again until it fits.
+LONG readAnsiValue(HKEY key, const std::string& name, DWORD& type,
+                   std::vector<std::uint8_t>& value) {
+  DWORD size = 0;
+  LONG rc = RegQueryValueExA(key, name.c_str(), nullptr, &type, nullptr, &size);
+  for (int attempt = 0; rc == ERROR_SUCCESS || rc == ERROR_MORE_DATA; ++attempt) {
+    value.resize(size);
+    rc = RegQueryValueExA(key, name.c_str(), nullptr, &type, value.data(), &size);
+    if (rc == ERROR_SUCCESS) {
+      value.resize(size);
+      return rc;
+    }
+    if (attempt == 3) break;
+  }
+  return rc;
+}
+
+// Text the A function gave in the ANSI code page, as UTF-8. Terminators stay, as zeros.
+std::vector<std::uint8_t> utf8OfAnsi(const std::vector<std::uint8_t>& ansi) {
+  const std::string_view text(reinterpret_cast<const char*>(ansi.data()), ansi.size());
+  if (text.empty()) return {};
+  const int length = static_cast<int>(text.size());
+  std::wstring wide(static_cast<size_t>(length), L'\0');
+  wide.resize(static_cast<size_t>(
+      MultiByteToWideChar(CP_ACP, 0, text.data(), length, wide.data(), length)));
+  const std::string utf8 = narrow(wide);
+  return std::vector<std::uint8_t>(utf8.begin(), utf8.end());
 }
 
 }  // namespace
@@ -90,6 +126,10 @@ std::string Win32System::pmDesignator() {
   return localeInfo(LOCALE_S2359);
 }
 
+int Win32System::compareText(const std::string& a, const std::string& b) {
+  return compareInLocale(LOCALE_NAME_USER_DEFAULT, a, b);
+}
+
 int Win32System::messageBox(const std::string& text, const std::string& title,
                             platform::MessageButtons buttons, platform::MessageIcon icon) {
   // The enumerations carry the MB_ values.
@@ -106,15 +146,24 @@ long Win32System::regOpenKey(RegistryRoot root, const std::string& subKey, std::
   return rc;
 }
 
+// RegQueryValueExA, with text converted from the ANSI code page to UTF-8, the add-in's text.
+// The size answered is the converted value's, so a text whose UTF-8 form is longer than its
+// ANSI form may no longer fit a buffer the ANSI form would have filled: that answers
+// ERROR_MORE_DATA, never a text cut in the middle of a character.
 long Win32System::regQueryValue(RegistryKey key, const std::string& name, std::uint32_t& type,
                                 std::uint8_t* data, std::uint32_t& size) {
   DWORD valueType = REG_NONE;
-  DWORD valueSize = size;
-  const LONG rc =
-      RegQueryValueExA(handleOf(key), toAnsi(name).c_str(), nullptr, &valueType, data, &valueSize);
+  std::vector<std::uint8_t> value;
+  const LONG rc = readAnsiValue(handleOf(key), toAnsi(name), valueType, value);
   type = valueType;
-  size = valueSize;
-  return rc;
+  if (rc != ERROR_SUCCESS) return rc;
+  if (isStringType(valueType)) value = utf8OfAnsi(value);
+  const std::uint32_t room = size;
+  size = static_cast<std::uint32_t>(value.size());
+  if (!data) return ERROR_SUCCESS;
+  if (value.size() > room) return ERROR_MORE_DATA;
+  std::copy(value.begin(), value.end(), data);
+  return ERROR_SUCCESS;
 }
 
 long Win32System::regCloseKey(RegistryKey key) {

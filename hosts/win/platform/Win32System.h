@@ -10,7 +10,8 @@
 namespace qh::win {
 
 // The operating system as Windows gives it. Regional formats are the user's locale's; the
-// registry functions are the Win32 ones with their results; the module folder is that of the
+// registry functions are the Win32 ones with their results (text read with the A function
+// comes back as UTF-8, like all the add-in's text); the module folder is that of the
 // module holding this code (the add-in's DLL, not Outlook's executable). Message boxes are
 // MessageBoxW unless the environment scripts them (see ScriptedMessageBox). Forms are drawn as
 // Win32 dialogs and kept from loaded or first shown until unloaded (FormWindows).
@@ -27,6 +28,7 @@ class Win32System final : public platform::System {
   std::string timeSeparator() override;
   std::string amDesignator() override;
   std::string pmDesignator() override;
+  int compareText(const std::string& a, const std::string& b) override;
 
   int messageBox(const std::string& text, const std::string& title,
                  platform::MessageButtons buttons, platform::MessageIcon icon) override;

@@ -1,6 +1,7 @@
 // The alert through COM on Windows' own system: when the Office Assistant cannot show it, the
-// add-in's DLL shows a standard OK/Cancel box with the question icon (MessageBoxW), scripted
-// here to answer Cancel and to record what it was asked (see ScriptedMessageBox).
+// add-in's DLL shows a standard OK/Cancel box with the question icon (MessageBoxW); on Outlook
+// 9 and older, a plain OK/Cancel box. The boxes are scripted here to answer Cancel and to
+// record what they were asked (see ScriptedMessageBox).
 #include <windows.h>
 
 #include <filesystem>
@@ -50,6 +51,18 @@ TEST_F(WindowsAlert, WithoutTheAssistantTheRefusalIsAStandardOkCancelQuestionBox
             "33\tQuillhour\tSettings cannot be sent. Please Close and Save to store the "
             "settings!\n");
   EXPECT_TRUE(system().messageBoxes().empty()) << "Windows showed it, not the simulation";
+  EXPECT_TRUE(eventFailures().empty()) << eventFailures().front();
+}
+
+TEST_F(WindowsAlert, OnOutlookNineTheRefusalIsAPlainOkCancelBox) {
+  Time settings = storeTagList("Support");
+  outlook().setVersion("9.0.0.2711");
+  EXPECT_FALSE(outlook().send(*settings));
+  // MB_OKCANCEL (1), no icon
+  EXPECT_EQ(boxesShown(),
+            "1\tQuillhour\tSettings cannot be sent. Please Close and Save to store the "
+            "settings!\n");
+  EXPECT_TRUE(outlook().assistant().alerts().empty());
   EXPECT_TRUE(eventFailures().empty()) << eventFailures().front();
 }
 

@@ -20,8 +20,9 @@ class LoadedServer {
   LoadedServer& operator=(const LoadedServer&) = delete;
   ~LoadedServer();
 
-  // The module's own path, and its DllGetClassObject and DllCanUnloadNow.
+  // The module's own path and handle, and its DllGetClassObject and DllCanUnloadNow.
   const std::wstring& path() const { return path_; }
+  HMODULE module() const { return module_; }
   HRESULT classObject(REFCLSID clsid, ComPtr<IClassFactory>& factory) const;
   HRESULT canUnloadNow() const;
   // A new object of the class, as IUnknown; fails the test when it cannot be made.

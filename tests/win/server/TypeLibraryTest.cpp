@@ -3,6 +3,7 @@
 // and the GUIDs each deliverable is registered under.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -37,8 +38,12 @@ ComPtr<ITypeLib> typeLibraryOf(const std::string& library) {
   return typeLibrary;
 }
 
-// "slot:memid:name" for each function of an interface's vtable half.
-std::vector<std::string> vtableOf(ITypeLib& library, REFIID iid) {
+using Functions = std::vector<std::string>;
+
+// One text for each function of an interface's vtable half, as `describe` writes it from the
+// function's description and names (the function's, then its parameters').
+template <class Describe>
+Functions functionsOf(ITypeLib& library, REFIID iid, Describe describe) {
   ComPtr<ITypeInfo> info;
   throwIfFailed(library.GetTypeInfoOfGuid(iid, info.put()));
   HREFTYPE vtableHalf = 0;
@@ -49,22 +54,63 @@ std::vector<std::string> vtableOf(ITypeLib& library, REFIID iid) {
   }
   TYPEATTR* attributes = nullptr;
   throwIfFailed(info->GetTypeAttr(&attributes));
-  std::vector<std::string> functions;
+  Functions functions;
   for (UINT i = 0; i < attributes->cFuncs; ++i) {
     FUNCDESC* function = nullptr;
     throwIfFailed(info->GetFuncDesc(i, &function));
-    Bstr name;
+    BSTR raw[8] = {};
     UINT count = 0;
-    info->GetNames(function->memid, name.put(), 1, &count);
-    functions.push_back(std::to_string(function->oVft / sizeof(void*)) + ":" +
-                        std::to_string(function->memid) + ":" + name.toUtf8());
+    info->GetNames(function->memid, raw, 8, &count);
+    std::vector<std::string> names;
+    for (UINT n = 0; n < count; ++n) names.push_back(Bstr::adopt(raw[n]).toUtf8());
+    names.resize(std::max<size_t>(names.size(), function->cParams + 1), "?");
+    functions.push_back(describe(*function, names));
     info->ReleaseFuncDesc(function);
   }
   info->ReleaseTypeAttr(attributes);
   return functions;
 }
 
-using Functions = std::vector<std::string>;
+// "slot:memid:name" for each function.
+Functions vtableOf(ITypeLib& library, REFIID iid) {
+  return functionsOf(library, iid, [](const FUNCDESC& function, const auto& names) {
+    return std::to_string(function.oVft / sizeof(void*)) + ":" + std::to_string(function.memid) +
+           ":" + names[0];
+  });
+}
+
+// A parameter's type as an IDL declaration spells it ("BSTR*", "SAFEARRAY(BSTR)*").
+std::string typeText(const TYPEDESC& type) {
+  switch (type.vt) {
+    case VT_PTR:
+      return typeText(*type.lptdesc) + "*";
+    case VT_SAFEARRAY:
+      return "SAFEARRAY(" + typeText(*type.lptdesc) + ")";
+    case VT_DISPATCH:
+      return "IDispatch*";
+    case VT_BSTR:
+      return "BSTR";
+    case VT_VARIANT:
+      return "VARIANT";
+    default:
+      return "vt " + std::to_string(type.vt);
+  }
+}
+
+// "Name([in, out] Type Parameter, ...)" for each function.
+Functions signaturesOf(ITypeLib& library, REFIID iid) {
+  return functionsOf(library, iid, [](const FUNCDESC& function, const auto& names) {
+    std::string text = names[0] + "(";
+    for (SHORT p = 0; p < function.cParams; ++p) {
+      const ELEMDESC& parameter = function.lprgelemdescParam[p];
+      const USHORT flags = parameter.paramdesc.wParamFlags;
+      const bool in = flags & PARAMFLAG_FIN, out = flags & PARAMFLAG_FOUT;
+      text += std::string(p ? ", " : "") + "[" + (in ? "in" : "") + (in && out ? ", " : "") +
+              (out ? "out" : "") + "] " + typeText(parameter.tdesc) + " " + names[p + 1];
+    }
+    return text + ")";
+  });
+}
 
 IID microsoftIid(unsigned long data1) {
   return IID{data1, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
@@ -99,11 +145,17 @@ TEST(TypeLibraryTest, TheControlLibraryCarriesThePaneControlsIdentity) {
   TLIBATTR* attributes = nullptr;
   ASSERT_EQ(library->GetLibAttr(&attributes), S_OK);
   EXPECT_EQ(textOf(attributes->guid), controls::kLibraryId);
+  EXPECT_EQ(attributes->lcid, 0x409u) << "English (United States)";
   library->ReleaseTLibAttr(attributes);
 
   EXPECT_EQ(vtableOf(*library.get(), guidOf(controls::kPaneInterfaceId)),
             (Functions{"7:1610809344:SetAppointmentItem", "8:1610809345:FillTagComboBox",
                        "9:1610809346:SetTagComboBoxText"}));
+  // Each argument by reference, of its declared type.
+  EXPECT_EQ(signaturesOf(*library.get(), guidOf(controls::kPaneInterfaceId)),
+            (Functions{"SetAppointmentItem([in, out] IDispatch** Item)",
+                       "FillTagComboBox([in, out] SAFEARRAY(BSTR)* Arr)",
+                       "SetTagComboBoxText([in, out] BSTR* Text)"}));
   EXPECT_EQ(vtableOf(*library.get(), guidOf(controls::kPaneEventsId)), Functions{})
       << "the event interface has no events";
 
