@@ -47,14 +47,20 @@ class ComboBoxView final : public ControlView {
     return at;
   }
   // The closed box stands as high as the model says: its edit field's height is set to fit.
+  // The height asked for and the one the field then has may differ by the box's own margin
+  // (Wine adds two pixels), so the request is corrected by the window's height it produced.
   void created() override {
     const int wanted =
         assets().pixelsY(box_.rect().top + box_.rect().height) - assets().pixelsY(box_.rect().top);
-    RECT now{};
-    GetWindowRect(window(), &now);
-    const LRESULT field = send(CB_GETITEMHEIGHT, static_cast<WPARAM>(-1));
-    if (field > 0 && now.bottom - now.top != wanted)
-      send(CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field + wanted - (now.bottom - now.top));
+    LRESULT field = send(CB_GETITEMHEIGHT, static_cast<WPARAM>(-1));
+    for (int attempt = 0; attempt < 3 && field > 0; ++attempt) {
+      RECT now{};
+      GetWindowRect(window(), &now);
+      const int error = wanted - static_cast<int>(now.bottom - now.top);
+      if (error == 0) break;
+      field += error;
+      send(CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
+    }
   }
   void push() override {
     const bool newEntries = entries_.changes(box_.items());

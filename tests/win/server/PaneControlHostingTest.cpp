@@ -6,6 +6,8 @@
 // the window. It needs a display (xvfb-run): without one the tests are skipped.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include <QuillhourControls_h.h>
 
 #include "automation/DispatchTable.h"
@@ -78,6 +80,10 @@ class PaneControlHosting : public ::testing::Test {
     HDC screen = GetDC(nullptr);
     const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
     ReleaseDC(nullptr, screen);
+    // Run once more at a scaled resolution (high-dpi-test.sh): make sure it is that one.
+    if (const char* wanted = std::getenv("QH_EXPECT_DPI")) {
+      EXPECT_EQ(dpi, std::atoi(wanted));
+    }
     return MulDiv(twips, dpi, 1440);
   }
   void expectPlaced(HWND child, int left, int top, int width, int height, const char* name) {

@@ -1,6 +1,7 @@
 // The add-in's dialogs as windows: every child where its model says, the tab order, closing
 // from the frame, and the log window's part in the alert on old Outlook versions.
 #include <algorithm>
+#include <cstdlib>
 #include <set>
 
 #include "about/AboutForm.h"
@@ -48,6 +49,11 @@ void expectDrawnAsModelled(HWND dialog, const forms::Form& model, bool walkTabs 
   HDC screen = GetDC(nullptr);
   const int dpiX = GetDeviceCaps(screen, LOGPIXELSX), dpiY = GetDeviceCaps(screen, LOGPIXELSY);
   ReleaseDC(nullptr, screen);
+  // Run once more at a display's scaled resolution (high-dpi-test.sh): make sure it is that one.
+  if (const char* wanted = std::getenv("QH_EXPECT_DPI")) {
+    ASSERT_EQ(dpiX, std::atoi(wanted));
+    ASSERT_EQ(dpiY, std::atoi(wanted));
+  }
   const std::string name = model.caption();
   RECT client{};
   GetClientRect(dialog, &client);
