@@ -19,6 +19,9 @@ packages=(
   g++-mingw-w64-x86-64-posix mingw-w64-tools libwine-dev wine wine64 xvfb xauth
   # the 32-bit DLLs for a 32-bit Outlook, and the installer packages (wixl) and their tests
   g++-mingw-w64-i686-posix wixl msitools
+  # pictures of the add-in's windows on the virtual display (scripts/screens.sh), drawn in
+  # Wine's own fonts (the dialog fonts' metrics, the caption buttons' symbols)
+  imagemagick fonts-wine
 )
 
 sudo_cmd=()

@@ -30,8 +30,16 @@ std::string hexByte(std::uint8_t b) {
 AboutForm::AboutForm(platform::System& system) : Form(system, "", 5730, 3555) {
   for (forms::Control* c : std::initializer_list<forms::Control*>{
            &picIcon, &lblTitle, &lblVersion, &lblDescription, &LabelManual, &lblDisclaimer,
-           &LabelWeb, &LabelEmail, &cmdOK, &cmdSysInfo})
+           &LabelWeb, &LabelEmail, &cmdOK, &cmdSysInfo, &Line1_0, &Line1_1})
     add(*c);
+  lblTitle.setStyle(forms::Label::Style::Title);
+  // The addresses are the maker's to supply, of any length: the links fit them.
+  for (forms::Label* link : {&LabelManual, &LabelWeb, &LabelEmail}) {
+    link->setStyle(forms::Label::Style::Link);
+    link->setAutoSize(true);
+  }
+  cmdOK.setDefault(true);
+  cmdOK.setCancel(true);
   lblDisclaimer.setCaption(kNoticeLine);
   LabelWeb.setCaption(kWebAddress);
   LabelEmail.setCaption(kSupportAddress);

@@ -5,6 +5,8 @@
 #include "forms/Button.h"
 #include "forms/Form.h"
 #include "forms/Label.h"
+#include "forms/Line.h"
+#include "forms/Picture.h"
 
 namespace qh::about {
 
@@ -32,7 +34,7 @@ class AboutForm : public forms::Form {
   void LabelEmail_Click();
   void LabelManual_Click();
 
-  forms::Label picIcon{"picIcon", "", {120, 120, 990, 990}, 1};
+  forms::Picture picIcon{"picIcon", "AboutPicture", {120, 120, 990, 990}, 1};
   forms::Label lblTitle{"lblTitle", "", {1320, 240, 3885, 480}, 5};
   forms::Label lblVersion{"lblVersion", "", {1320, 780, 3885, 225}, 6};
   forms::Label lblDescription{"lblDescription",
@@ -48,6 +50,9 @@ class AboutForm : public forms::Form {
   forms::Label LabelEmail{"LabelEmail", "", {240, 3120, 1020, 195}, 8};
   forms::Button cmdOK{"cmdOK", "OK", {4245, 2625, 1260, 345}, 0};
   forms::Button cmdSysInfo{"cmdSysInfo", "&System Info...", {4260, 3075, 1245, 345}, 2};
+  // The etched separator: a grey line with a white one just below it.
+  forms::Line Line1_0{"Line1", 0, 105, 2460, 5654, 2460, 0xFFFFFF};
+  forms::Line Line1_1{"Line1", 1, 90, 2445, 5654, 2445, 0x808080};
 
  protected:
   void formLoad() override;

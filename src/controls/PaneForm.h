@@ -4,6 +4,7 @@
 #include "forms/ComboBox.h"
 #include "forms/Form.h"
 #include "forms/Label.h"
+#include "forms/Picture.h"
 
 namespace qh::controls {
 
@@ -24,7 +25,7 @@ class InspectorPane : public forms::Form {
 
   Variant invoke(std::string_view name, CallKind kind, Args& args) override;
 
-  forms::Label Image1{"Image1", "", {15, 15, 270, 270}};  // the 16 by 16 product symbol
+  forms::Picture Image1{"Image1", "TagSymbol", {15, 15, 270, 270}};  // 16 by 16 pixels
   forms::Label Label1{"Label1", "Tag:", {360, 45, 375, 255}};
   forms::ComboBox TagComboBox{"TagComboBox", {720, 0, 3000, 315}, 0};
 

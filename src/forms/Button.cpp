@@ -5,6 +5,21 @@ namespace qh::forms {
 Button::Button(std::string name, std::string caption, Rect rect, int tabIndex)
     : Control(std::move(name), rect, tabIndex), caption_(std::move(caption)) {}
 
+void Button::setCaption(std::string c) {
+  caption_ = std::move(c);
+  changed();
+}
+
+void Button::setDefault(bool on) {
+  default_ = on;
+  changed();
+}
+
+void Button::setCancel(bool on) {
+  cancel_ = on;
+  changed();
+}
+
 void Button::click() {
   if (enabled()) runHandler(onClick_);
 }
@@ -14,7 +29,17 @@ const DispatchTable<Button>& Button::table() {
     DispatchTable<Button> d;
     d.get("Caption", [](Button& b, Args&) { return Variant(b.caption_); });
     d.put("Caption", [](Button& b, Args& a) {
-      b.caption_ = putValue(a).toString();
+      b.setCaption(putValue(a).toString());
+      return Variant();
+    });
+    d.get("Default", [](Button& b, Args&) { return Variant(b.default_); });
+    d.put("Default", [](Button& b, Args& a) {
+      b.setDefault(putValue(a).toBool());
+      return Variant();
+    });
+    d.get("Cancel", [](Button& b, Args&) { return Variant(b.cancel_); });
+    d.put("Cancel", [](Button& b, Args& a) {
+      b.setCancel(putValue(a).toBool());
       return Variant();
     });
     d.method("Click", [](Button& b, Args&) {

@@ -5,10 +5,16 @@ namespace qh::forms {
 CheckBox::CheckBox(std::string name, std::string caption, Rect rect, int tabIndex)
     : Control(std::move(name), rect, tabIndex), caption_(std::move(caption)) {}
 
+void CheckBox::setCaption(std::string c) {
+  caption_ = std::move(c);
+  changed();
+}
+
 void CheckBox::setValue(int value) {
   if (value < kUnchecked || value > kGrayed) throw Error(ErrorCode::InvalidPropertyValue);
   if (value == value_) return;
   value_ = value;
+  changed();
   runHandler(onClick_);
 }
 
@@ -21,7 +27,7 @@ const DispatchTable<CheckBox>& CheckBox::table() {
     DispatchTable<CheckBox> d;
     d.get("Caption", [](CheckBox& c, Args&) { return Variant(c.caption_); });
     d.put("Caption", [](CheckBox& c, Args& a) {
-      c.caption_ = putValue(a).toString();
+      c.setCaption(putValue(a).toString());
       return Variant();
     });
     for (const char* name : {"Value", ""}) {

@@ -15,7 +15,7 @@ class CheckBox : public Control {
 
   const char* kind() const override { return "CheckBox"; }
   const std::string& caption() const { return caption_; }
-  void setCaption(std::string c) { caption_ = std::move(c); }
+  void setCaption(std::string c);
 
   int value() const { return value_; }
   bool checked() const { return value_ == kChecked; }

@@ -6,9 +6,10 @@ ComboBox::ComboBox(std::string name, Rect rect, int tabIndex)
     : Control(std::move(name), rect, tabIndex) {}
 
 void ComboBox::changeText(std::string text) {
-  if (text == text_) return;
+  const bool differs = text != text_;
   text_ = std::move(text);
-  runHandler(onChange_);
+  changed();
+  if (differs) runHandler(onChange_);
 }
 
 void ComboBox::setText(std::string text) {
@@ -18,6 +19,7 @@ void ComboBox::setText(std::string text) {
 
 int ComboBox::addItem(const std::string& text) {
   entries_.push_back(text);
+  changed();
   return listCount() - 1;
 }
 
@@ -25,6 +27,7 @@ void ComboBox::clear() {
   entries_.clear();
   listIndex_ = -1;
   text_.clear();
+  changed();
 }
 
 void ComboBox::checkIndex(int index) const {
@@ -49,6 +52,7 @@ void ComboBox::choose(int index) {
   checkIndex(index);
   listIndex_ = index;
   text_ = entries_[static_cast<size_t>(index)];
+  changed();
   runHandler(onClick_);
 }
 

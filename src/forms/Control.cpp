@@ -12,6 +12,16 @@ void Control::attach(Form* form) {
   setOuter(form);
 }
 
+void Control::setEnabled(bool v) {
+  enabled_ = v;
+  changed();
+}
+
+void Control::setVisible(bool v) {
+  visible_ = v;
+  changed();
+}
+
 void Control::setFocus() {
   if (form_) form_->setFocusedControl(this);
 }
@@ -31,12 +41,12 @@ const DispatchTable<Control>& Control::table() {
     d.get("TabIndex", [](Control& c, Args&) { return Variant(c.tabIndex_); });
     d.get("Enabled", [](Control& c, Args&) { return Variant(c.enabled_); });
     d.put("Enabled", [](Control& c, Args& a) {
-      c.enabled_ = putValue(a).toBool();
+      c.setEnabled(putValue(a).toBool());
       return Variant();
     });
     d.get("Visible", [](Control& c, Args&) { return Variant(c.visible_); });
     d.put("Visible", [](Control& c, Args& a) {
-      c.visible_ = putValue(a).toBool();
+      c.setVisible(putValue(a).toBool());
       return Variant();
     });
     d.method("SetFocus", [](Control& c, Args&) {

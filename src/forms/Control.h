@@ -29,9 +29,9 @@ class Control : public Object {
   virtual const char* kind() const = 0;
 
   bool enabled() const { return enabled_; }
-  void setEnabled(bool v) { enabled_ = v; }
+  void setEnabled(bool v);
   bool visible() const { return visible_; }
-  void setVisible(bool v) { visible_ = v; }
+  void setVisible(bool v);
 
   // Keyboard focus lives on the form; a control not placed on a form ignores SetFocus.
   void setFocus();
@@ -39,9 +39,20 @@ class Control : public Object {
   // Places the control on its form; from then on its references count on the form.
   void attach(Form* form);
 
+  // The window system's one hook on the control: called after every change of its state
+  // (caption, text, entries, selection, value, range, enabled, visible), made by code or by the
+  // user, so that a drawn control shows its model at once. One observer at a time; an empty
+  // function removes it.
+  void observe(std::function<void()> observer) { observer_ = std::move(observer); }
+
   Variant invoke(std::string_view name, CallKind kind, Args& args) override;
 
  protected:
+  // Tells the observer that the state changed.
+  void changed() const {
+    if (observer_) observer_();
+  }
+
   // The form the control is placed on, or null.
   Form* form() const { return form_; }
 
@@ -67,6 +78,7 @@ class Control : public Object {
   bool enabled_ = true;
   bool visible_ = true;
   Form* form_ = nullptr;
+  std::function<void()> observer_;
 };
 
 // Handlers a form attaches to its controls' events. A handler's failure goes back to whoever

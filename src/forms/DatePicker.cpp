@@ -20,10 +20,12 @@ void DatePicker::checkInRange(Date value) const {
 void DatePicker::setValue(Date value) {
   checkInRange(value);
   value_ = value;
+  changed();
 }
 
 void DatePicker::setTimePart(int hour, int minute, int second) {
   value_ = value_.withTime(hour, minute, second);
+  changed();
 }
 
 void DatePicker::setHour(int hour) {
@@ -46,6 +48,7 @@ void DatePicker::setMinDate(Date date) {
   if (day > maxDate_) throw Error(ErrorCode::InvalidPropertyValue);
   minDate_ = day;
   keepValueInRange();
+  changed();
 }
 
 void DatePicker::setMaxDate(Date date) {
@@ -53,6 +56,7 @@ void DatePicker::setMaxDate(Date date) {
   if (day < minDate_) throw Error(ErrorCode::InvalidPropertyValue);
   maxDate_ = day;
   keepValueInRange();
+  changed();
 }
 
 void DatePicker::keepValueInRange() {

@@ -10,6 +10,16 @@ Form::Form(platform::System& system, std::string caption, int clientWidth, int c
 
 Form::~Form() = default;
 
+void Form::setCaption(std::string caption) {
+  caption_ = std::move(caption);
+  if (observer_) observer_();
+}
+
+void Form::setFocusedControl(Control* c) {
+  focused_ = c;
+  if (observer_) observer_();
+}
+
 void Form::add(Control& control) {
   control.attach(this);
   controls_.push_back(&control);
@@ -55,7 +65,7 @@ const DispatchTable<Form>& Form::table() {
     DispatchTable<Form> d;
     d.get("Caption", [](Form& f, Args&) { return Variant(f.caption_); });
     d.put("Caption", [](Form& f, Args& a) {
-      f.caption_ = putValue(a).toString();
+      f.setCaption(putValue(a).toString());
       return Variant();
     });
     d.get("Visible", [](Form& f, Args&) { return Variant(f.visible_); });

@@ -24,7 +24,7 @@ class Form : public Object {
   ~Form() override;
 
   const std::string& caption() const { return caption_; }
-  void setCaption(std::string caption) { caption_ = std::move(caption); }
+  void setCaption(std::string caption);
   int clientWidth() const { return clientWidth_; }
   int clientHeight() const { return clientHeight_; }
 
@@ -48,7 +48,11 @@ class Form : public Object {
   const std::vector<Control*>& controls() const { return controls_; }
   Control* control(std::string_view name) const;
   Control* focusedControl() const { return focused_; }
-  void setFocusedControl(Control* c) { focused_ = c; }
+  void setFocusedControl(Control* c);
+
+  // The window system's one hook on the form itself: called after its caption or its focused
+  // control changed (its controls have hooks of their own). One observer at a time.
+  void observe(std::function<void()> observer) { observer_ = std::move(observer); }
   // The user's order of words, for the controls that sort (see platform::System).
   int compareText(const std::string& a, const std::string& b) const {
     return system_.compareText(a, b);
@@ -78,6 +82,7 @@ class Form : public Object {
   Control* focused_ = nullptr;
   EventSource events_;
   std::function<void()> onUnloaded_;
+  std::function<void()> observer_;
 };
 
 }  // namespace qh::forms

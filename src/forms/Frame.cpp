@@ -5,12 +5,17 @@ namespace qh::forms {
 Frame::Frame(std::string name, std::string caption, Rect rect, int tabIndex)
     : Control(std::move(name), rect, tabIndex), caption_(std::move(caption)) {}
 
+void Frame::setCaption(std::string c) {
+  caption_ = std::move(c);
+  changed();
+}
+
 const DispatchTable<Frame>& Frame::table() {
   static const DispatchTable<Frame> t = [] {
     DispatchTable<Frame> d;
     d.get("Caption", [](Frame& f, Args&) { return Variant(f.caption_); });
     d.put("Caption", [](Frame& f, Args& a) {
-      f.caption_ = putValue(a).toString();
+      f.setCaption(putValue(a).toString());
       return Variant();
     });
     return d;

@@ -13,7 +13,7 @@ class Frame : public Control {
 
   const char* kind() const override { return "Frame"; }
   const std::string& caption() const { return caption_; }
-  void setCaption(std::string c) { caption_ = std::move(c); }
+  void setCaption(std::string c);
 
   Variant invoke(std::string_view name, CallKind kind, Args& args) override;
 

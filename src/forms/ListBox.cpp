@@ -35,6 +35,7 @@ int ListBox::addItem(const std::string& text) {
   const int index = static_cast<int>(at - entries_.begin());
   entries_.insert(at, Entry{text, false});
   if (listIndex_ >= index) ++listIndex_;
+  changed();
   return index;
 }
 
@@ -49,11 +50,13 @@ void ListBox::removeItem(int index) {
     listIndex_ = -1;
   else if (listIndex_ > index)
     --listIndex_;
+  changed();
 }
 
 void ListBox::clear() {
   entries_.clear();
   listIndex_ = -1;
+  changed();
 }
 
 const std::string& ListBox::list(int index) const {
@@ -79,6 +82,7 @@ void ListBox::setSelected(int index, bool selected) {
     for (Entry& e : entries_) e.selected = false;
   entries_[static_cast<size_t>(index)].selected = selected;
   if (selected) listIndex_ = index;
+  changed();
 }
 
 void ListBox::setListIndex(int index) {
@@ -87,6 +91,7 @@ void ListBox::setListIndex(int index) {
   if (selection_ == Selection::Single)
     for (size_t i = 0; i < entries_.size(); ++i)
       entries_[i].selected = static_cast<int>(i) == index;
+  changed();
 }
 
 const DispatchTable<ListBox>& ListBox::table() {

@@ -20,6 +20,7 @@ class ListBox : public Control {
 
   const char* kind() const override { return "ListBox"; }
   bool sorted() const { return sorted_; }
+  bool multiSelect() const { return selection_ == Selection::Extended; }
 
   // Answers the index the entry went to.
   int addItem(const std::string& text);

@@ -11,17 +11,20 @@ void TextBox::setText(std::string text) {
   text_ = std::move(text);
   selStart_ = 0;
   selLength_ = 0;
+  changed();
 }
 
 void TextBox::setSelStart(int start) {
   if (start < 0) throw Error(ErrorCode::InvalidPropertyValue);
   selStart_ = std::min(start, length());
   selLength_ = 0;
+  changed();
 }
 
 void TextBox::setSelLength(int length) {
   if (length < 0) throw Error(ErrorCode::InvalidPropertyValue);
   selLength_ = std::min(length, this->length() - selStart_);
+  changed();
 }
 
 void TextBox::type(const std::string& text) {
@@ -29,6 +32,7 @@ void TextBox::type(const std::string& text) {
   text_.replace(static_cast<size_t>(selStart_), static_cast<size_t>(selLength_), text);
   selStart_ += static_cast<int>(text.size());
   selLength_ = 0;
+  changed();
 }
 
 void TextBox::keyUp(int keyCode, int shift) {

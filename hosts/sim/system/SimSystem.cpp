@@ -49,6 +49,7 @@ void SimSystem::setLocale(Locale locale) {
 int SimSystem::messageBox(const std::string& text, const std::string& title,
                           platform::MessageButtons buttons, platform::MessageIcon icon) {
   messageBoxes_.push_back({text, title, buttons, icon});
+  if (whileMessageBox_) whileMessageBox_(messageBoxes_.back());
   if (answers_.empty()) return platform::kAnswerOk;
   const int answer = answers_.front();
   answers_.pop_front();

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -59,6 +60,10 @@ class SimSystem : public platform::System {
   void setModuleFolder(std::string folder) { moduleFolder_ = std::move(folder); }
   // The next message box answers this (kAnswerOk or kAnswerCancel); unqueued boxes answer OK.
   void queueMessageBoxAnswer(int answer) { answers_.push_back(answer); }
+  // Runs while each message box is up, before it is answered (to look at the screen then).
+  void whileMessageBoxShows(std::function<void(const MessageBoxCall&)> look) {
+    whileMessageBox_ = std::move(look);
+  }
 
   // What happened.
   const std::vector<MessageBoxCall>& messageBoxes() const { return messageBoxes_; }
@@ -119,6 +124,7 @@ class SimSystem : public platform::System {
   std::string moduleFolder_;
   std::deque<int> answers_;
   std::vector<MessageBoxCall> messageBoxes_;
+  std::function<void(const MessageBoxCall&)> whileMessageBox_;
   std::vector<StartedProgram> started_;
   std::vector<ShellOpen> shellOpens_;
   std::string lastActivationError_;

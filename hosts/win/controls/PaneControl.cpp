@@ -34,6 +34,10 @@ Object& PaneControl::automationObject() noexcept {
   return *pane_;
 }
 
+forms::Form& PaneControl::faceModel() {
+  return *pane_;
+}
+
 template <class Call>
 HRESULT PaneControl::guarded(Call call) noexcept {
   try {

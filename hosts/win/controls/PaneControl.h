@@ -62,6 +62,7 @@ class PaneControl final : public DualDispatch<_InspectorPane>,
 
  protected:
   Object& automationObject() noexcept override;
+  forms::Form& faceModel() override;
 
  private:
   PaneControl(ServerModule& module, std::shared_ptr<ObjectBridge> bridge);

@@ -10,11 +10,16 @@ void moduleAnchor() {}
 
 }  // namespace
 
-std::wstring thisModulePath() {
+HMODULE thisModule() {
   HMODULE module = nullptr;
   GetModuleHandleExW(
       GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
       reinterpret_cast<LPCWSTR>(&moduleAnchor), &module);
+  return module;
+}
+
+std::wstring thisModulePath() {
+  HMODULE module = thisModule();
   std::wstring path(MAX_PATH, L'\0');
   for (;;) {
     const DWORD length = GetModuleFileNameW(module, path.data(), static_cast<DWORD>(path.size()));

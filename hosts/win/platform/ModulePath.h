@@ -1,8 +1,13 @@
 #pragma once
 
+#include <windows.h>
+
 #include <string>
 
 namespace qh::win {
+
+// The module (DLL or program) that holds this code, whose resources are ours.
+HMODULE thisModule();
 
 // The full path of the module (DLL or program) that holds this code: the add-in's DLL when
 // linked into it, not the program that loaded it.

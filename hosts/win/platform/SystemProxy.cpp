@@ -22,7 +22,8 @@ Variant handle(platform::RegistryKey key) {
 
 }  // namespace
 
-SystemProxy::SystemProxy(Ref<Object> system) : system_(std::move(system)) {
+SystemProxy::SystemProxy(Ref<Object> system, std::unique_ptr<FormWindows> windows)
+    : system_(std::move(system)), windows_(std::move(windows)) {
   if (!system_) throw Error(ErrorCode::ObjectNotSet);
 }
 
@@ -127,18 +128,22 @@ void SystemProxy::tellForm(std::string_view member, Object& form) {
 }
 
 void SystemProxy::formLoaded(Object& form) {
+  if (windows_) return windows_->loaded(form);
   tellForm("FormLoaded", form);
 }
 
 void SystemProxy::formShown(Object& form) {
+  if (windows_) return windows_->shown(form);
   tellForm("FormShown", form);
 }
 
 void SystemProxy::formHidden(Object& form) {
+  if (windows_) return windows_->hidden(form);
   tellForm("FormHidden", form);
 }
 
 void SystemProxy::formUnloaded(Object& form) {
+  if (windows_) return windows_->unloaded(form);
   tellForm("FormUnloaded", form);
 }
 

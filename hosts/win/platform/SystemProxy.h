@@ -1,6 +1,9 @@
 #pragma once
 
+#include <memory>
+
 #include "automation/Object.h"
+#include "hosts/win/ui/FormWindows.h"
 #include "platform/System.h"
 
 namespace qh::win {
@@ -8,10 +11,11 @@ namespace qh::win {
 // The operating system as another party gives it by name (a SystemObject, usually across
 // COM): every System function is one call on that object. A test host hands it to the
 // add-in's DLL so that the add-in runs on the host's simulated system. Failures of the other
-// party are raised as they come.
+// party are raised as they come. Given windows of its own, it draws the forms itself instead
+// of telling the other party of them (the host's system with the real desktop's dialogs).
 class SystemProxy final : public platform::System {
  public:
-  explicit SystemProxy(Ref<Object> system);
+  explicit SystemProxy(Ref<Object> system, std::unique_ptr<FormWindows> windows = nullptr);
 
   Date now() override;
   std::string shortDate(Date d) override;
@@ -48,6 +52,7 @@ class SystemProxy final : public platform::System {
   void tellForm(std::string_view member, Object& form);
 
   Ref<Object> system_;
+  std::unique_ptr<FormWindows> windows_;
 };
 
 }  // namespace qh::win

@@ -13,6 +13,7 @@
 #include "hosts/win/automation/WideText.h"
 #include "hosts/win/platform/LocaleCompare.h"
 #include "hosts/win/platform/ModulePath.h"
+#include "hosts/win/platform/SystemTime.h"
 
 namespace qh::win {
 namespace {
@@ -27,19 +28,6 @@ HKEY handleOf(RegistryRoot root) {
 
 HKEY handleOf(RegistryKey key) {
   return reinterpret_cast<HKEY>(key);
-}
-
-SYSTEMTIME systemTimeOf(Date d) {
-  const Date::Parts p = d.parts();
-  SYSTEMTIME st{};
-  st.wYear = static_cast<WORD>(p.year);
-  st.wMonth = static_cast<WORD>(p.month);
-  st.wDayOfWeek = static_cast<WORD>(d.weekday() - 1);
-  st.wDay = static_cast<WORD>(p.day);
-  st.wHour = static_cast<WORD>(p.hour);
-  st.wMinute = static_cast<WORD>(p.minute);
-  st.wSecond = static_cast<WORD>(p.second);
-  return st;
 }
 
 // Runs one of the W functions that answer the buffer length they need when given none.
@@ -234,22 +222,19 @@ std::string Win32System::moduleFolder() {
 }
 
 void Win32System::formLoaded(Object& form) {
-  keep(form);
+  windows_.loaded(form);
 }
 
 void Win32System::formShown(Object& form) {
-  keep(form);
+  windows_.shown(form);
 }
 
-void Win32System::formHidden(Object&) {}
+void Win32System::formHidden(Object& form) {
+  windows_.hidden(form);
+}
 
 void Win32System::formUnloaded(Object& form) {
-  std::erase_if(openForms_, [&form](const Ref<Object>& f) { return f.get() == &form; });
-}
-
-void Win32System::keep(Object& form) {
-  const auto same = [&form](const Ref<Object>& f) { return f.get() == &form; };
-  if (std::none_of(openForms_.begin(), openForms_.end(), same)) openForms_.emplace_back(&form);
+  windows_.unloaded(form);
 }
 
 }  // namespace qh::win

@@ -4,6 +4,7 @@
 
 #include "automation/Ref.h"
 #include "hosts/win/platform/ScriptedMessageBox.h"
+#include "hosts/win/ui/FormWindows.h"
 #include "platform/System.h"
 
 namespace qh::win {
@@ -12,9 +13,8 @@ namespace qh::win {
 // registry functions are the Win32 ones with their results (text read with the A function
 // comes back as UTF-8, like all the add-in's text); the module folder is that of the
 // module holding this code (the add-in's DLL, not Outlook's executable). Message boxes are
-// MessageBoxW unless the environment scripts them (see ScriptedMessageBox). Forms are only kept
-// in a list, from loaded or first shown until unloaded; drawing them as Win32 dialogs comes
-// with the dialogs themselves.
+// MessageBoxW unless the environment scripts them (see ScriptedMessageBox). Forms are drawn as
+// Win32 dialogs and kept from loaded or first shown until unloaded (FormWindows).
 class Win32System final : public platform::System {
  public:
   Win32System();
@@ -53,13 +53,11 @@ class Win32System final : public platform::System {
   void formUnloaded(Object& form) override;
 
   // The forms loaded and not yet unloaded, in the order they were loaded or first shown.
-  const std::vector<Ref<Object>>& openForms() const noexcept { return openForms_; }
+  std::vector<Ref<Object>> openForms() const { return windows_.openForms(); }
 
  private:
-  void keep(Object& form);
-
   MessageBoxFn messageBox_;
-  std::vector<Ref<Object>> openForms_;
+  FormWindows windows_;
 };
 
 }  // namespace qh::win

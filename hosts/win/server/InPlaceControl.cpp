@@ -4,6 +4,9 @@
 
 #include <utility>
 
+#include "hosts/win/ui/FaceAssets.h"
+#include "hosts/win/ui/FormWindow.h"
+
 namespace qh::win {
 namespace {
 
@@ -17,7 +20,12 @@ bool activates(LONG verb) {
 InPlaceControl::InPlaceControl(const CLSID& clsid, SIZEL extent) : clsid_(clsid), extent_(extent) {}
 
 InPlaceControl::~InPlaceControl() {
-  if (window_) DestroyWindow(window_);
+  closeWindow();
+}
+
+void InPlaceControl::closeWindow() noexcept {
+  window_ = nullptr;
+  if (const std::shared_ptr<FormWindow> panel = std::move(panel_)) panel->destroy();
 }
 
 void* InPlaceControl::findControlInterface(REFIID iid) noexcept {
@@ -78,7 +86,14 @@ HRESULT InPlaceControl::GetClipboardData(DWORD, IDataObject** data) noexcept {
 
 HRESULT InPlaceControl::DoVerb(LONG verb, LPMSG, IOleClientSite* activeSite, LONG, HWND,
                                LPCRECT) noexcept {
-  if (activates(verb)) return activateInPlace(activeSite ? activeSite : site_.get());
+  if (activates(verb)) {
+    const HRESULT hr = activateInPlace(activeSite ? activeSite : site_.get());
+    if (SUCCEEDED(hr) && verb == OLEIVERB_UIACTIVATE) {
+      activateUserInterface();
+      if (HWND first = GetNextDlgTabItem(window_, nullptr, FALSE)) SetFocus(first);
+    }
+    return hr;
+  }
   if (verb == OLEIVERB_HIDE) {
     if (window_) ShowWindow(window_, SW_HIDE);
     return S_OK;
@@ -87,7 +102,7 @@ HRESULT InPlaceControl::DoVerb(LONG verb, LPMSG, IOleClientSite* activeSite, LON
 }
 
 // Activation in place: the site agrees, gives its window and the control's place in it, and
-// the control opens its own child window there.
+// the control draws its model in a child window there.
 HRESULT InPlaceControl::activateInPlace(IOleClientSite* site) {
   if (window_) {
     ShowWindow(window_, SW_SHOW);
@@ -111,15 +126,30 @@ HRESULT InPlaceControl::activateInPlace(IOleClientSite* site) {
     inPlace->OnInPlaceDeactivate();
     return E_FAIL;
   }
-  window_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS,
-                            position.left, position.top, position.right - position.left,
-                            position.bottom - position.top, parent, nullptr, nullptr, nullptr);
-  if (!window_) {
-    inPlace->OnInPlaceDeactivate();
-    return HRESULT_FROM_WIN32(GetLastError());
+  try {
+    panel_ = FormWindow::panel(faceModel(), parent, position, std::make_shared<const FaceAssets>(),
+                               [this] { activateUserInterface(); });
+  } catch (...) {
+    panel_.reset();
   }
+  if (!panel_) {
+    inPlace->OnInPlaceDeactivate();
+    return E_FAIL;
+  }
+  window_ = panel_->window();
   inPlaceSite_ = inPlace;
+  frame_ = std::move(frame);
+  document_ = std::move(document);
   return S_OK;
+}
+
+// UI activation: the container hands the control its keys (TranslateAccelerator) from now on.
+void InPlaceControl::activateUserInterface() {
+  if (userInterfaceActive_ || !inPlaceSite_) return;
+  userInterfaceActive_ = true;
+  inPlaceSite_->OnUIActivate();
+  if (frame_) frame_->SetActiveObject(this, nullptr);
+  if (document_) document_->SetActiveObject(this, nullptr);
 }
 
 HRESULT InPlaceControl::EnumVerbs(IEnumOLEVERB** verbs) noexcept {
@@ -201,7 +231,10 @@ HRESULT InPlaceControl::ContextSensitiveHelp(BOOL) noexcept {
 
 HRESULT InPlaceControl::InPlaceDeactivate() noexcept {
   if (!window_) return S_OK;
-  DestroyWindow(std::exchange(window_, nullptr));
+  UIDeactivate();
+  closeWindow();
+  frame_.reset();
+  document_.reset();
   // The site may release the control here; only locals from now on.
   const ComPtr<IOleInPlaceSite> site = std::move(inPlaceSite_);
   if (site) site->OnInPlaceDeactivate();
@@ -209,7 +242,12 @@ HRESULT InPlaceControl::InPlaceDeactivate() noexcept {
 }
 
 HRESULT InPlaceControl::UIDeactivate() noexcept {
-  return S_OK;  // the control has no user-interface state of its own to give up
+  if (!userInterfaceActive_) return S_OK;
+  userInterfaceActive_ = false;
+  if (document_) document_->SetActiveObject(nullptr, nullptr);
+  if (frame_) frame_->SetActiveObject(nullptr, nullptr);
+  if (inPlaceSite_) inPlaceSite_->OnUIDeactivate(FALSE);
+  return S_OK;
 }
 
 HRESULT InPlaceControl::SetObjectRects(LPCRECT position, LPCRECT) noexcept {
@@ -224,8 +262,50 @@ HRESULT InPlaceControl::ReactivateAndUndo() noexcept {
   return INPLACE_E_NOTUNDOABLE;
 }
 
-HRESULT InPlaceControl::TranslateAccelerator(LPMSG) noexcept {
-  return S_FALSE;  // no keys of its own
+// The container offers every key before it dispatches it. The control takes those its focused
+// child handles itself (moving in the list, editing the text), so that no shortcut of the host
+// takes them away, and leaves the rest (Tab out of the pane, the host's shortcuts, characters,
+// which the container's own dispatch delivers) to the container.
+HRESULT InPlaceControl::TranslateAccelerator(LPMSG message) noexcept {
+  if (!message || !window_ || !IsChild(window_, message->hwnd)) return S_FALSE;
+  if (!keyForTheControl(*message)) return S_FALSE;
+  TranslateMessage(message);
+  DispatchMessageW(message);
+  return S_OK;
+}
+
+bool InPlaceControl::keyForTheControl(const MSG& message) {
+  if (message.message != WM_KEYDOWN && message.message != WM_KEYUP) return false;
+  const auto key = static_cast<int>(message.wParam);
+  if (key == VK_TAB || GetKeyState(VK_MENU) < 0) return false;
+  MSG asked = message;
+  const LRESULT wants =
+      SendMessageW(message.hwnd, WM_GETDLGCODE, message.wParam, reinterpret_cast<LPARAM>(&asked));
+  if (wants & (DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)) return true;
+  const bool ctrl = GetKeyState(VK_CONTROL) < 0;
+  switch (key) {
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_UP:
+    case VK_DOWN:
+      return (wants & DLGC_WANTARROWS) != 0;
+    case VK_HOME:
+    case VK_END:
+    case VK_PRIOR:
+    case VK_NEXT:
+    case VK_DELETE:
+    case VK_BACK:
+    case VK_F4:
+      return (wants & (DLGC_HASSETSEL | DLGC_WANTCHARS)) != 0;
+    case 'A':
+    case 'C':
+    case 'V':
+    case 'X':
+    case 'Z':
+      return ctrl && (wants & DLGC_HASSETSEL) != 0;
+    default:
+      return false;
+  }
 }
 
 HRESULT InPlaceControl::OnFrameWindowActivate(BOOL) noexcept {
@@ -266,7 +346,9 @@ HRESULT InPlaceControl::FreezeEvents(BOOL) noexcept {
   return S_OK;
 }
 
-// IViewObject2: without a window, the control is drawn as its empty face.
+// IViewObject2: the container asks for a picture of the control (to redraw, print or preview
+// it). Active in place, the window draws itself and its children into the container's device
+// context; without a window, the control is drawn as its empty face.
 
 HRESULT InPlaceControl::Draw(DWORD aspect, LONG, void*, DVTARGETDEVICE*, HDC, HDC draw,
                              LPCRECTL bounds, LPCRECTL, BOOL(STDMETHODCALLTYPE*)(ULONG_PTR),
@@ -275,6 +357,12 @@ HRESULT InPlaceControl::Draw(DWORD aspect, LONG, void*, DVTARGETDEVICE*, HDC, HD
   if (!draw || !bounds) return E_INVALIDARG;
   const RECT area{bounds->left, bounds->top, bounds->right, bounds->bottom};
   FillRect(draw, &area, GetSysColorBrush(COLOR_BTNFACE));
+  if (panel_) {
+    const int saved = SaveDC(draw);
+    IntersectClipRect(draw, area.left, area.top, area.right, area.bottom);
+    panel_->print(draw, POINT{area.left, area.top});
+    RestoreDC(draw, saved);
+  }
   return S_OK;
 }
 

@@ -5,16 +5,25 @@
 #include <ocidl.h>
 #include <oleidl.h>
 
+#include <memory>
+
 #include "hosts/win/automation/ComPtr.h"
+
+namespace qh::forms {
+class Form;
+}
 
 namespace qh::win {
 
+class FormWindow;
+
 // The OLE control protocol a container (Office's task pane) drives: the control is sited
 // (IOleObject), activated in place in a child window of the site's window and moved with it
-// (IOleInPlaceObject, IOleInPlaceActiveObject), told of ambient changes (IOleControl), drawn
-// when it has no window (IViewObject2) and started afresh (IPersistStreamInit; it keeps no
-// state of its own). The window is a plain child window for now: the pane's model is drawn
-// by whoever draws the forms.
+// (IOleInPlaceObject), made UI-active when the user works in it, when it takes its keys from
+// the container (IOleInPlaceActiveObject::TranslateAccelerator), told of ambient changes
+// (IOleControl), drawn on demand (IViewObject2) and started afresh (IPersistStreamInit; it
+// keeps no state of its own). Its in-place window is the control's form model drawn by the
+// window face (FormWindow), its children at the model's places.
 //
 // IUnknown is the control class's: it answers the interfaces find() gives.
 class InPlaceControl : public IOleObject,
@@ -105,16 +114,29 @@ class InPlaceControl : public IOleObject,
   static LONG himetricOfTwips(int twips) { return MulDiv(twips, 2540, 1440); }
   virtual ~InPlaceControl();
 
+  // The form model the in-place window shows.
+  virtual forms::Form& faceModel() = 0;
+  // Lets go of the in-place window; for the class's destructor, before its model goes.
+  void closeWindow() noexcept;
+
   // The control interface for an IID, or null; for the class's QueryInterface.
   void* findControlInterface(REFIID iid) noexcept;
 
  private:
   HRESULT activateInPlace(IOleClientSite* site);
+  void activateUserInterface();
+  // Whether a key bound for the in-place window is one its focused control handles itself,
+  // rather than one for the container (Tab, the host's shortcuts).
+  static bool keyForTheControl(const MSG& message);
 
   CLSID clsid_;
   SIZEL extent_;
   ComPtr<IOleClientSite> site_;
   ComPtr<IOleInPlaceSite> inPlaceSite_;  // while active in place
+  ComPtr<IOleInPlaceFrame> frame_;
+  ComPtr<IOleInPlaceUIWindow> document_;
+  bool userInterfaceActive_ = false;
+  std::shared_ptr<FormWindow> panel_;
   HWND window_ = nullptr;
   ComPtr<IOleAdviseHolder> adviseHolder_;
   ComPtr<IAdviseSink> viewSink_;

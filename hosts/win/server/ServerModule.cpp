@@ -21,6 +21,12 @@ Ref<Object> hostSystem(ObjectBridge& bridge) {
   return bridge.objectFor(system.get());
 }
 
+// Whether the environment asks for the forms to be drawn here, on the real desktop, while
+// the rest of the system is the host's.
+bool formsDrawnHere() {
+  return environmentValue(L"QH_LOCAL_FORMS") == L"1";
+}
+
 }  // namespace
 
 ServerModule& ServerModule::instance() {
@@ -46,7 +52,8 @@ std::shared_ptr<ObjectBridge> ServerModule::bridge() {
 platform::System& ServerModule::system() {
   if (!system_) {
     if (Ref<Object> host = hostSystem(*bridge()))
-      system_ = std::make_unique<SystemProxy>(std::move(host));
+      system_ = std::make_unique<SystemProxy>(
+          std::move(host), formsDrawnHere() ? std::make_unique<FormWindows>() : nullptr);
     else
       system_ = std::make_unique<Win32System>();
   }

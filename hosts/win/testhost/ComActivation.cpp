@@ -27,7 +27,12 @@ ComActivation::ComActivation(sim::SimSystem& system)
   bridge_->setEventChooser(simEventInterfaces(*bridge_));
 }
 
-ComActivation::~ComActivation() = default;
+// Modules that hold nothing go now, while the system they run on is still there: COM would let
+// them go when the apartment ends, but something else in the process (a window's input
+// context, under Wine) may keep the apartment past this activation's CoUninitialize.
+ComActivation::~ComActivation() {
+  CoFreeUnusedLibrariesEx(0, 0);
+}
 
 std::string ComActivation::modulePath(const std::string& folder, const std::string& library) const {
   std::string path = folder + "\\" + library + ".dll";
