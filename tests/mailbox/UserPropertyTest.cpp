@@ -23,11 +23,11 @@ TEST(UserProperties, ReadWithTheirTypes) {
   TempFolder folder;
   const std::string path = folder.write(
       "c.ics", calendarWithAlarm("X-QUILLHOUR-QuillhourExported;VALUE=DATE-TIME:20261206T091500Z\n"
-                            "X-QUILLHOUR-QuillhourDeleted;VALUE=BOOLEAN:TRUE\n"
-                            "X-QUILLHOUR-Hours;VALUE=FLOAT:1.25\n"
-                            "X-QUILLHOUR-Count;VALUE=INTEGER:-3\n"
-                            "X-QUILLHOUR-Note:a\\, b\\; c\\nd\n"
-                            "X-MOZ-GENERATION:4\n"));
+                                 "X-QUILLHOUR-QuillhourDeleted;VALUE=BOOLEAN:TRUE\n"
+                                 "X-QUILLHOUR-Hours;VALUE=FLOAT:1.25\n"
+                                 "X-QUILLHOUR-Count;VALUE=INTEGER:-3\n"
+                                 "X-QUILLHOUR-Note:a\\, b\\; c\\nd\n"
+                                 "X-MOZ-GENERATION:4\n"));
   const CalendarStore store = openIn(path);
   const CalendarEntry e = store.entries().at(0);
   ASSERT_EQ(e.userProperties.size(), 5u)
@@ -102,8 +102,8 @@ TEST(UserProperties, MarksOfAnExportRoundTrip) {
 
 TEST(UserProperties, OverwritingAMarkReplacesItsLineInPlace) {
   TempFolder folder;
-  const std::string original =
-      calendarWithAlarm("X-quillhour-QuillhourExported;VALUE=DATE-TIME:20240101T000000Z\nSUMMARY:T\n");
+  const std::string original = calendarWithAlarm(
+      "X-quillhour-QuillhourExported;VALUE=DATE-TIME:20240101T000000Z\nSUMMARY:T\n");
   const std::string path = folder.write("c.ics", original);
   CalendarStore store = openIn(path);
   auto entries = store.entries();

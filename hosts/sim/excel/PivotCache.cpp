@@ -60,9 +60,13 @@ const DispatchTable<PivotCache>& PivotCache::table() {
 }
 
 std::string PivotCache::sourceText() const {
-  const std::string range = "R" + std::to_string(area_.top) + "C" + std::to_string(area_.left) +
-                            ":R" + std::to_string(area_.bottom) + "C" + std::to_string(area_.right);
-  return sheetName_.empty() ? range : sheetName_ + "!" + range;
+  // Built by appending: GCC 12 warns (-Wrestrict) on "R" + a temporary string at -O3.
+  std::string out;
+  if (!sheetName_.empty()) out.append(sheetName_).append("!");
+  out.append("R").append(std::to_string(area_.top)).append("C").append(std::to_string(area_.left));
+  out.append(":R").append(std::to_string(area_.bottom)).append("C");
+  out.append(std::to_string(area_.right));
+  return out;
 }
 
 std::string PivotCache::sourceSheetName() const {

@@ -66,8 +66,7 @@ class CalendarDocument::Reading : public CalendarLayout::Observer {
         own_.push_back(parseContentLine(line));
     } else if (zoneParser_) {
       const std::string_view name = nameOf(line.content);
-      if (equalsIgnoreCase(name, "RRULE") && !zoneLikeRule(line.content))
-        zoneUsable_ = false;
+      if (equalsIgnoreCase(name, "RRULE") && !zoneLikeRule(line.content)) zoneUsable_ = false;
       if (definesZone(name)) toZoneParser(line);
     } else if (depth == 1 && hasName(line.content, "METHOD")) {
       // RFC 5545 3.6.1: with a METHOD, an event's DTSTART is optional (iTIP messages).
