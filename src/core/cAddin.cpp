@@ -8,7 +8,7 @@
 #include "core/MainForm.h"
 #include "core/cObjectStore.h"
 #include "explorer/cExplorer.h"
-#include "inspector/cInspector.h"
+#include "itemwindow/ItemWindow.h"
 
 namespace qh::core {
 namespace {

@@ -1,6 +1,6 @@
 // The inspector wrapper on its own, around windows the simulated host cannot produce: one
 // whose current item is empty.
-#include "inspector/cInspector.h"
+#include "itemwindow/ItemWindow.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "inspector/cInspector.h"
+#include "itemwindow/ItemWindow.h"
 
 #include "core/AddinIdentity.h"
 #include "core/CommandBarLookup.h"
